@@ -1,0 +1,40 @@
+// orvant-cli: the workbench's logic for scripts and CI.
+
+#include "cli_command.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace orvant::cli {
+
+namespace {
+std::vector<CliCommand>& Commands() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage:\n");
+    for (const auto& c : Commands())
+        std::fprintf(stderr, "  orvant-cli %.*s\n", static_cast<int>(c.usage.size()),
+                     c.usage.data());
+    return 2;
+}
+} // namespace
+
+void RegisterCliCommand(const CliCommand& command) { Commands().push_back(command); }
+
+} // namespace orvant::cli
+
+int main(int argc, char** argv) {
+    using namespace orvant::cli;
+    if (argc < 2)
+        return Usage();
+    const std::string name = argv[1];
+    for (const auto& c : Commands())
+        if (c.name == name)
+            return c.run(argc - 1, argv + 1);
+    std::fprintf(stderr, "orvant-cli: unknown command '%s'\n", name.c_str());
+    return Usage();
+}
