@@ -16,7 +16,7 @@
 namespace orvant {
 
 QString WithFilterExtension(const QString& fileName, int filterIndex) {
-    if (!QFileInfo(fileName).suffix().isEmpty())
+    if (QFileInfo(fileName).fileName().contains('.'))
         return fileName;
     if (filterIndex == 1)
         return fileName + ".TSF";

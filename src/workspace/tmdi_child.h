@@ -20,7 +20,8 @@ inline constexpr char kScriptFilter[] =
     "Tavrix Script File (*.TSF)|*.TSF|Text files (*.txt)|*.TXT|All files (*.*)|*.*";
 inline constexpr char kSaveCopyName[] = "test_soub.txt";
 
-// Appends ".TSF" (filter 1) or ".txt" (filter 2) to a chosen name without extension.
+// Appends ".TSF" (filter 1) or ".txt" (filter 2) to a chosen name without extension
+// (no dot in its file-name part).
 QString WithFilterExtension(const QString& fileName, int filterIndex);
 
 class TMDIChild : public QMdiSubWindow {

@@ -50,7 +50,7 @@ bool TTraceWin::SaveTraceBuffer1Click() {
     if (!choice.accepted || choice.fileName.isEmpty())
         return false;
     QString name = choice.fileName;
-    if (QFileInfo(name).suffix().isEmpty())
+    if (!QFileInfo(name).fileName().contains('.'))
         name += ".epf";
     if (QFileInfo::exists(name) && op_.confirm("OK to overwrite " + name) != Answer::Yes)
         return false;
