@@ -558,6 +558,30 @@ TEST(CommandCheckerTest, SettingsCarryOverFromLineToLine) {
     }
 }
 
+// The settings summary after a few lines, from the link defaults.
+TEST(CommandCheckerTest, SettingsSummaryFollowsTheCheckedLines) {
+    struct Case {
+        std::vector<std::string> lines;
+        std::string status;
+    };
+    const Case cases[] = {
+        {{"S300"}, "X=All;  M=4;  Q=1;  S=300;  V=1000;  A=64;  R=200;  "},
+        {{"X3", "S300"}, "X=3;  M=4;  Q=1;  S=300;  V=1000;  A=64;  R=200;  "},
+        {{"X3", "S300", "XG"}, "X=All;  M=4;  Q=1;  S=200;  V=1000;  A=64;  R=200;  "},
+        {{"X3", "S300", "XG", "X3"}, "X=3;  M=4;  Q=1;  S=300;  V=1000;  A=64;  R=200;  "},
+        {{"XF", "M8", "Q2", "V", "A"}, "X=F;  M=8;  Q=2;  S=200;  V=?;  A=?;  R=200;  "},
+        {{"XA", "S20", "A200", "A100"}, "X=A;  M=4;  Q=1;  S=20;  V=1000;  A=100;  R=200;  "},
+    };
+    for (const auto& c : cases) {
+        Session s = Linked(2);
+        for (const auto& l : c.lines) {
+            std::string line = l;
+            CheckCommandLine(line, s);
+        }
+        EXPECT_EQ(s.AddressStatusText(true), c.status) << c.lines.size();
+    }
+}
+
 TEST(CommandCheckerTest, ExampleVelocityLineWithModel2) {
     Session s = Linked(2);
     std::string line = "v 1000 ; set speed";
