@@ -44,9 +44,13 @@ std::string_view ModelStatusText(std::uint8_t code) {
     return m ? m->statusText : kUnknownModelText;
 }
 
-std::int32_t HighestVelocity(std::uint8_t code) { return (code >= 1 && code <= 4) ? 20000 : 40000; }
+std::int32_t HighestVelocity(std::uint8_t code) {
+    return (code >= 1 && code <= 4) ? 20000 : 40000;
+}
 
-std::int32_t HighestLabel(std::uint8_t code) { return (code == 1 || code == 5) ? 15 : 80; }
+std::int32_t HighestLabel(std::uint8_t code) {
+    return (code == 1 || code == 5) ? 15 : 80;
+}
 
 double SendGapSeconds(std::uint8_t code) {
     switch (code) {

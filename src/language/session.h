@@ -28,20 +28,20 @@ struct MoveExchangeRecord {
     double Absolute[4] = {0, 0, 0, 0}; // absolute positions 1..4 in user units
     std::int32_t MicrostepsPerUnit = 10;
     std::int32_t Digits = 1;
-    std::int32_t Position = 0;     // last uploaded absolute position in microsteps
-    std::uint8_t Done = 0;         // upload finished
-    std::uint8_t Answered = 0;     // upload answered
+    std::int32_t Position = 0; // last uploaded absolute position in microsteps
+    std::uint8_t Done = 0;     // upload finished
+    std::uint8_t Answered = 0; // upload answered
     std::uint8_t Padding[2] = {0, 0};
 };
 static_assert(sizeof(MoveExchangeRecord) == 80);
 
 // Motion settings of one controller address. 0 or below means "not known".
 struct AddressRecord {
-    std::int32_t Q = -1; // qualification
-    std::int32_t S = -1; // start/stop velocity
-    std::int32_t M = -1; // microsteps per full step
-    std::int32_t V = -1; // velocity
-    std::int32_t A = -1; // acceleration
+    std::int32_t Q = -1;  // qualification
+    std::int32_t S = -1;  // start/stop velocity
+    std::int32_t M = -1;  // microsteps per full step
+    std::int32_t V = -1;  // velocity
+    std::int32_t A = -1;  // acceleration
     std::int32_t R = 200; // motor resolution, full steps per revolution
 };
 
@@ -55,10 +55,10 @@ public:
     Session() = default;
 
     // --- controller model -------------------------------------------------------------
-    LinkSettings Link;                  // Link.ModelCode is the identified model
+    LinkSettings Link; // Link.ModelCode is the identified model
     std::uint8_t& ModelCode() { return Link.ModelCode; }
     std::uint8_t ModelCode() const { return Link.ModelCode; }
-    std::uint16_t MemoryBits = 40000;   // program memory of the identified model
+    std::uint16_t MemoryBits = 40000; // program memory of the identified model
     // Size of the script being checked. Kept 32 bits wide and saturating so that a script
     // above 65535 bits is reported with its true size instead of wrapping to a small one.
     std::uint32_t ProgramBits = 0;
@@ -86,11 +86,11 @@ public:
     std::string AddressStatusText(bool linkOpen) const;
 
     // --- values that dialogs remember for the run ----------------------------------------
-    std::int32_t LabelCounter = 0;                 // program-structure dialogs
-    std::array<std::uint8_t, 8> UserFlags{};       // user flags 80..87
-    std::int32_t PositionChoice = 2;               // position entry dialog: third item
-    MoveExchangeRecord Move;                        // Real Move panel
-    std::string PendingMoveCommand;                 // sent by the move request with wParam 0
+    std::int32_t LabelCounter = 0;           // program-structure dialogs
+    std::array<std::uint8_t, 8> UserFlags{}; // user flags 80..87
+    std::int32_t PositionChoice = 2;         // position entry dialog: third item
+    MoveExchangeRecord Move;                 // Real Move panel
+    std::string PendingMoveCommand;          // sent by the move request with wParam 0
     std::array<std::string, 5> MotionTexts{"64000", "64", "", "1000", "100"};
 };
 

@@ -1,0 +1,220 @@
+// orvant-cli check: the whole-script check of script files, one after another in one
+// session, as the workbench's "Check Active Win" runs it.
+//
+//   orvant-cli check [--model CODE] [--linked] [--table] FILE...
+//
+// Default output per file: "FILE:LINE: error: MESSAGE" for each faulty line, then the text
+// of the check's closing box. With --table: "LINE<TAB>CODE<TAB>NORMAL" for every line that
+// is not blank, then "bits<TAB>N" and "status<TAB>TEXT". Exit status 0 when every file
+// passed, 1 when any failed, 2 on a usage or read error.
+
+#include "cli_command.h"
+
+#include "language/command_errors.h"
+#include "language/controller_models.h"
+#include "language/program_checker.h"
+#include "language/session.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvant::cli {
+
+namespace {
+
+constexpr std::string_view kUsage = "check [--model CODE] [--linked] [--table] FILE...";
+
+struct CheckOptions {
+    bool haveModel = false;
+    std::uint8_t model = 0;
+    bool linked = false;
+    bool table = false;
+    std::vector<std::string> files;
+};
+
+struct ScriptFile {
+    std::string name;
+    std::vector<std::string> lines;
+};
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "orvant-cli check: %s\nusage: orvant-cli %.*s\n", message.c_str(),
+                 static_cast<int>(kUsage.size()), kUsage.data());
+    return 2;
+}
+
+bool ParseModel(const char* text, std::uint8_t& model) {
+    if (text == nullptr || *text == '\0' || std::strlen(text) > 2)
+        return false;
+    int value = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+        value = value * 10 + (*p - '0');
+    }
+    if (value > 10)
+        return false;
+    model = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+// Splits single-byte text at LF; a CR right before the LF belongs to the line end. A last
+// line without a line end still counts; the empty piece after a final line end does not.
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        const bool lastPiece = end == std::string::npos;
+        if (lastPiece)
+            end = text.size();
+        std::size_t stop = end;
+        if (!lastPiece && stop > start && text[stop - 1] == '\r')
+            --stop;
+        lines.emplace_back(text, start, stop - start);
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool ReadFile(const std::string& name, std::string& text, std::string& error) {
+    std::FILE* f = std::fopen(name.c_str(), "rb");
+    if (f == nullptr) {
+        error = std::strerror(errno);
+        return false;
+    }
+    text.clear();
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        text.append(buffer, got);
+    const bool failed = std::ferror(f) != 0;
+    const int savedErrno = errno;
+    std::fclose(f);
+    if (failed) {
+        error = std::strerror(savedErrno ? savedErrno : EIO);
+        return false;
+    }
+    return true;
+}
+
+void Write(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// A box text as lines: every "\r" is a line break, and the text ends with one.
+void WriteBoxText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '\r')
+            c = '\n';
+    if (out.empty() || out.back() != '\n')
+        out += '\n';
+    Write(out);
+}
+
+bool CheckOneFile(const ScriptFile& file, Session& session, bool table) {
+    CheckedLineSink sink;
+    if (table) {
+        sink = [](const CheckedLine& line) {
+            std::string out = std::to_string(line.number);
+            out += '\t';
+            out += std::to_string(line.code);
+            out += '\t';
+            out += line.normal;
+            out += '\n';
+            Write(out);
+        };
+    } else {
+        sink = [&file](const CheckedLine& line) {
+            if (line.code == 0 || line.code == 5 || line.code == 6)
+                return;
+            std::string out = file.name;
+            out += ':';
+            out += std::to_string(line.number);
+            out += ": error: ";
+            out += CommandErrorMessage(line.code);
+            out += '\n';
+            Write(out);
+        };
+    }
+    const ProgramCheckReport report = CheckProgram(file.lines, session, true, sink);
+    if (table) {
+        Write("bits\t" + std::to_string(session.ProgramBits) + "\n");
+        Write("status\t" + session.AddressStatusText(true) + "\n");
+    } else if (!report.boxes.empty()) {
+        WriteBoxText(report.boxes.back().text);
+    }
+    return report.passed;
+}
+
+int RunCheck(int argc, char** argv) {
+    CheckOptions options;
+    bool optionsDone = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!optionsDone && arg == "--") {
+            optionsDone = true;
+        } else if (!optionsDone && arg == "--model") {
+            if (i + 1 >= argc)
+                return UsageError("--model needs a model code from 0 to 10");
+            if (!ParseModel(argv[++i], options.model))
+                return UsageError("model code must be a number from 0 to 10, not '" +
+                                  std::string(argv[i]) + "'");
+            options.haveModel = true;
+        } else if (!optionsDone && arg == "--linked") {
+            options.linked = true;
+        } else if (!optionsDone && arg == "--table") {
+            options.table = true;
+        } else if (!optionsDone && arg.size() > 1 && arg[0] == '-') {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else {
+            options.files.emplace_back(arg);
+        }
+    }
+    if (options.files.empty())
+        return UsageError("no script file given");
+
+    // Every file is read before anything is checked, so a read error gives no partial
+    // result.
+    std::vector<ScriptFile> files;
+    files.reserve(options.files.size());
+    for (const std::string& name : options.files) {
+        std::string text, error;
+        if (!ReadFile(name, text, error)) {
+            std::fprintf(stderr, "orvant-cli check: cannot read '%s': %s\n", name.c_str(),
+                         error.c_str());
+            return 2;
+        }
+        files.push_back(ScriptFile{name, SplitLines(text)});
+    }
+
+    Session session;
+    if (options.linked)
+        session.ResetAddressSettings();
+    if (options.haveModel) {
+        session.ModelCode() = options.model;
+        const auto model = ModelByCode(options.model);
+        session.MemoryBits = model ? model->memoryBits : kDefaultMemoryBits;
+    }
+
+    bool allPassed = true;
+    for (const ScriptFile& file : files)
+        allPassed = CheckOneFile(file, session, options.table) && allPassed;
+    std::fflush(stdout);
+    if (std::ferror(stdout)) {
+        std::fprintf(stderr, "orvant-cli check: cannot write the result\n");
+        return 2;
+    }
+    return allPassed ? 0 : 1;
+}
+
+const CliRegistrar kRegisterCheck{CliCommand{"check", kUsage, &RunCheck}};
+
+} // namespace
+
+} // namespace orvant::cli

@@ -1,0 +1,40 @@
+#pragma once
+// The one-line command checker: rewrites a script line into its normal form, decides
+// whether the command and its argument suit the connected controller model and the current
+// motion settings, and keeps the session up to date (program size, per-address settings,
+// current address).
+
+#include "language/session.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvant {
+
+// Result codes of CheckCommandLine. The values are fixed: callers store and compare them.
+enum CommandCheckCode : std::uint16_t {
+    kCommandAccepted = 0,     // line accepted (also an empty line)
+    kNumberOutOfRange = 1,    // number outside its range or set
+    kSyntaxError = 2,         // malformed argument
+    kCommandUnknown = 3,      // unknown command character
+    kNoAnswer = 4,            // never produced here; callers use it for a silent controller
+    kAccelerationBand = 5,    // acceleration outside the band the start/stop velocity allows
+    kNotUserStepMultiple = 6, // position not a whole multiple of the user step
+};
+
+// Value stored for "S" and "V" given without a number (counts as not known).
+inline constexpr std::int32_t kBareVelocityValue = -2147483647;
+// Value stored for "M", "Q" and "A" given without a number.
+inline constexpr std::int32_t kBareSettingValue = -1;
+
+// Checks one command line and replaces it with its normal form (in every outcome; on most
+// errors the line becomes empty or only the command character). On result 0 the size of
+// the command is added to session.ProgramBits and the setting the command carries is
+// recorded for the current address. Never throws, never grows the line, and allocates
+// nothing beyond the line's own buffer.
+std::uint16_t CheckCommandLine(std::string& line, Session& session);
+
+// Whether qualification q suits the microstep setting M of the current address.
+bool QualificationFits(std::int32_t q, const Session& session);
+
+} // namespace orvant
