@@ -1,5 +1,6 @@
 #include "workspace/tmain_form.h"
 
+#include "language/program_checker.h"
 #include "language/session.h"
 #include "language/state_file.h"
 #include "link/operator.h"
@@ -8,11 +9,6 @@
 #include "workspace/tmdi_child.h"
 #include "workspace/trace_view.h"
 #include "workspace/ttrace_win.h"
-
-#if __has_include("language/program_checker.h")
-#include "language/program_checker.h"
-#define ORVANT_HAVE_PROGRAM_CHECKER 1
-#endif
 
 #include <QAction>
 #include <QApplication>
@@ -522,7 +518,6 @@ bool TMainForm::CheckActWin(bool reportSuccess) {
     TMDIChild* doc = ActiveDocument();
     if (!doc)
         return false;
-#ifdef ORVANT_HAVE_PROGRAM_CHECKER
     const ProgramCheckReport report = CheckProgram(doc->Lines(), session_, reportSuccess);
     for (const ReportBox& box : report.boxes) {
         if (box.criticalSound)
@@ -531,10 +526,6 @@ bool TMainForm::CheckActWin(bool reportSuccess) {
                     QString::fromLatin1(box.text.data(), static_cast<qsizetype>(box.text.size())));
     }
     return report.passed;
-#else
-    (void)reportSuccess;
-    return false;
-#endif
 }
 
 void TMainForm::FileExitItemClick() {
