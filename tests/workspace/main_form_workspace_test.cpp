@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolButton>
 
@@ -224,6 +225,26 @@ TEST_F(MainFormTest, OpenAppliesTheFilterExtensionAndCancelStillReappliesTheLayo
     form->FileOpenItemClick();
     EXPECT_EQ(form->ChildCount(), 2);
     EXPECT_EQ(Rect(form->TraceWin()).top(), 1) << "the layout was applied again";
+}
+
+TEST_F(MainFormTest, TheWindowMenuListsEveryChildAndActivatesTheChosenOne) {
+    TMDIChild* a = Open("a.TSF");
+    Open("b.TSF");
+    QMenu* menu = form->MainMenus()[2];
+    emit menu->aboutToShow();
+    emit menu->aboutToShow(); // built afresh each time, never twice
+    QStringList entries;
+    QAction* first = nullptr;
+    for (QAction* act : menu->actions())
+        if (act->text().startsWith('&') && act->text().at(1).isDigit()) {
+            entries << act->text() + (act->isChecked() ? " *" : "");
+            if (act->text().endsWith("a.TSF"))
+                first = act;
+        }
+    EXPECT_EQ(entries, (QStringList{"&1 Trace Window", "&2 a.TSF", "&3 b.TSF *"}));
+    ASSERT_TRUE(first);
+    first->trigger();
+    EXPECT_EQ(form->ActiveDocument(), a);
 }
 
 TEST_F(MainFormTest, CloseOfTheTraceWindowOnlyMinimisesIt) {
