@@ -241,6 +241,7 @@ TTraceWin* TMainForm::CreateTraceWindow() {
         traceWin_ = new TTraceWin(op_);
         traceWin_->Editor->setFont(traceFont_);
         mdiArea_->addSubWindow(traceWin_);
+        traceWin_->installEventFilter(this);
         traceWin_->show();
     }
     QRect r = traceWin_->geometry();
@@ -253,6 +254,7 @@ TTraceWin* TMainForm::CreateTraceWindow() {
 TMDIChild* TMainForm::CreateMDIChild() {
     auto* child = new TMDIChild(op_);
     mdiArea_->addSubWindow(child);
+    child->installEventFilter(this);
     connect(child, &QObject::destroyed, this, [this] {
         if (!destroying_)
             QTimer::singleShot(0, this, [this] { UpdateMenuItems(); });
@@ -684,7 +686,23 @@ void TMainForm::HelpAboutItemClick() {
     op_.runDialog(box);
 }
 
+QRect TMainForm::NormalGeometry(const QMdiSubWindow* window) {
+    if (window->isMinimized() || window->isMaximized()) {
+        const QRect normal = window->property("restoredGeometry").toRect();
+        if (normal.isValid())
+            return normal;
+    }
+    return window->geometry();
+}
+
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // The rectangle of a child in its normal state, kept for the state file while the
+    // child is minimised or maximised.
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+        auto* window = qobject_cast<QMdiSubWindow*>(watched);
+        if (window && !window->isMinimized() && !window->isMaximized())
+            window->setProperty("restoredGeometry", window->geometry());
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
         static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
         // F1 on a highlighted menu item opens the item's topic.
@@ -730,14 +748,14 @@ bool TMainForm::SaveConfig() {
     c.Height = static_cast<std::uint16_t>(height());
     c.ChildCount = static_cast<std::uint16_t>(ChildCount());
     if (traceWin_) {
-        const QRect r = traceWin_->geometry();
+        const QRect r = NormalGeometry(traceWin_);
         c.Trace = {"", r.x(), r.y(), r.width(), r.height(), traceWin_->Editor->CaretOffset()};
     }
     for (QMdiSubWindow* w : VisitOrder()) {
         auto* d = qobject_cast<TMDIChild*>(w);
         if (!d)
             continue;
-        const QRect r = d->geometry();
+        const QRect r = NormalGeometry(d);
         const QByteArray name = d->FileName.toLatin1();
         c.Documents.push_back(
             {name.toStdString(), r.x(), r.y(), r.width(), r.height(), d->CaretOffset()});

@@ -85,6 +85,8 @@ public:
     // Children in next-window order, starting with the active one.
     QList<QMdiSubWindow*> VisitOrder() const;
     int ClientWidth() const;
+    // A child's rectangle in its normal state, also while it is minimised or maximised.
+    static QRect NormalGeometry(const QMdiSubWindow* window);
     int ClientHeight() const;
 
     int LayoutMode = 1; // 1 tiled, 2 cascaded, 3 maximized, 0 none applied yet

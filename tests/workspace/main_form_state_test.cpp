@@ -100,6 +100,25 @@ TEST_F(StateTest, RoundTripRestoresLinkMoveSizeTraceAndDocumentsWithCaretAndRect
     EXPECT_EQ(docs[1]->geometry(), QRect(30, 40, 250, 150));
 }
 
+TEST_F(StateTest, MinimisedWindowsAreStoredWithTheirNormalRectangle) {
+    {
+        Session session;
+        auto form = MakeForm(session);
+        TMDIChild* a = Open(*form, "a.TSF", "K\r\n");
+        a->setGeometry(10, 20, 300, 200);
+        form->TraceWin()->setGeometry(500, 1, 155, 400);
+        form->WindowMinimizeItemClick();
+        ASSERT_TRUE(a->isMinimized());
+        ASSERT_TRUE(form->close());
+    }
+    const StateFileRead read = DecodeStateFile(StateBytes());
+    ASSERT_EQ(read.Content.Documents.size(), 1u);
+    const WindowRecord& d = read.Content.Documents[0];
+    EXPECT_EQ(QRect(d.Left, d.Top, d.Width, d.Height), QRect(10, 20, 300, 200));
+    const WindowRecord& t = read.Content.Trace;
+    EXPECT_EQ(QRect(t.Left, t.Top, t.Width, t.Height), QRect(500, 1, 155, 400));
+}
+
 TEST_F(StateTest, AutoInitClearOrNoFileMeansNoSerialSetup) {
     int inits = 0;
     {
