@@ -4,6 +4,7 @@
 #include "workspace/help_viewer.h"
 #include "workspace/tabout_box.h"
 #include "workspace/tmain_form.h"
+#include "workspace/toolbar_glyphs.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ namespace orvant {
 void RunStartUp(TMainForm& form, Operator& op) {
     form.CreateTraceWindow();
     QApplication::setApplicationDisplayName(kApplicationTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
     {
         TAboutBox about(op);
         op.runDialog(about);

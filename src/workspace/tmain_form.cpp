@@ -7,6 +7,7 @@
 #include "workspace/help_viewer.h"
 #include "workspace/tabout_box.h"
 #include "workspace/tmdi_child.h"
+#include "workspace/toolbar_glyphs.h"
 #include "workspace/trace_view.h"
 #include "workspace/ttrace_win.h"
 
@@ -43,27 +44,23 @@ namespace {
 struct ToolButtonSpec {
     const char* name;
     const char* hint;
-    const char* label;
-    QStyle::StandardPixmap icon; // SP_CustomBase: text only
     const char* handler;
     bool enabled;
 };
 
 const ToolButtonSpec kToolButtons[] = {
-    {"OpenBtn", "Open|", "Open", QStyle::SP_DialogOpenButton, "FileOpenItemClick", true},
-    {"SaveBtn", "Save|", "Save", QStyle::SP_DialogSaveButton, "FileSaveItemClick", false},
-    {"PrintBtn", "Print", "Print", QStyle::SP_CustomBase, "PrintBtnClick", true},
-    {"CutBtn", "Cut|", "Cut", QStyle::SP_CustomBase, "EditCut", false},
-    {"CopyBtn", "Copy|", "Copy", QStyle::SP_CustomBase, "EditCopy", false},
-    {"PasteBtn", "Paste|", "Paste", QStyle::SP_CustomBase, "EditPaste", false},
-    {"TilleBtn", "Tille", "Tile", QStyle::SP_CustomBase, "WindowTileItemClick", false},
-    {"CascadeBtn", "Cascade", "Cascade", QStyle::SP_CustomBase, "WindowCascadeItemClick", false},
-    {"MaximizeBtn", "Maximize Window", "Max", QStyle::SP_TitleBarMaxButton, "Maximizewindow1Click",
-     false},
-    {"RunBtn", "Execute Active Win", "Run", QStyle::SP_MediaPlay, "ExecuteActiveWin1Click", false},
-    {"SpeedButton1", "Serial  Setup Dialog", "Serial", QStyle::SP_ComputerIcon, "SetSerialClick",
-     true},
-    {"ExitBtn", "Exit|", "Exit", QStyle::SP_DialogCloseButton, "FileExitItemClick", true},
+    {"OpenBtn", "Open|", "FileOpenItemClick", true},
+    {"SaveBtn", "Save|", "FileSaveItemClick", false},
+    {"PrintBtn", "Print", "PrintBtnClick", true},
+    {"CutBtn", "Cut|", "EditCut", false},
+    {"CopyBtn", "Copy|", "EditCopy", false},
+    {"PasteBtn", "Paste|", "EditPaste", false},
+    {"TilleBtn", "Tille", "WindowTileItemClick", false},
+    {"CascadeBtn", "Cascade", "WindowCascadeItemClick", false},
+    {"MaximizeBtn", "Maximize Window", "Maximizewindow1Click", false},
+    {"RunBtn", "Execute Active Win", "ExecuteActiveWin1Click", false},
+    {"SpeedButton1", "Serial  Setup Dialog", "SetSerialClick", true},
+    {"ExitBtn", "Exit|", "FileExitItemClick", true},
 };
 
 QString HintText(const char* hint) {
@@ -76,6 +73,7 @@ TMainForm::TMainForm(Session& session, Operator& op, QWidget* parent)
     : QMainWindow(parent), session_(session), op_(op) {
     setObjectName("MainForm");
     setWindowTitle("ORVANT PC Utilities ");
+    setWindowIcon(ApplicationIcon());
     resize(469, 331);
 
     mdiArea_ = new QMdiArea;
@@ -166,12 +164,7 @@ void TMainForm::BuildToolBar() {
         button->setObjectName(b.name);
         button->setToolTip(HintText(b.hint));
         button->setProperty("hint", QString(b.hint));
-        if (b.icon != QStyle::SP_CustomBase) {
-            button->setIcon(style()->standardIcon(b.icon));
-        } else {
-            button->setText(b.label);
-            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        }
+        button->setIcon(ToolGlyph(b.name));
         button->setAutoRaise(true);
         button->setEnabled(b.enabled);
         const QByteArray handler(b.handler);
@@ -242,6 +235,7 @@ TTraceWin* TMainForm::CreateTraceWindow() {
         traceWin_->Editor->setFont(traceFont_);
         mdiArea_->addSubWindow(traceWin_);
         traceWin_->installEventFilter(this);
+        traceWin_->setWindowIcon(windowIcon());
         traceWin_->show();
     }
     QRect r = traceWin_->geometry();
@@ -255,6 +249,7 @@ TMDIChild* TMainForm::CreateMDIChild() {
     auto* child = new TMDIChild(op_);
     mdiArea_->addSubWindow(child);
     child->installEventFilter(this);
+    child->setWindowIcon(windowIcon());
     connect(child, &QObject::destroyed, this, [this] {
         if (!destroying_)
             QTimer::singleShot(0, this, [this] { UpdateMenuItems(); });
