@@ -3,9 +3,11 @@
 #include "workspace_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
+#include <QTest>
 #include <QToolButton>
 
 namespace orvant::test {
@@ -244,12 +246,19 @@ TEST_F(MainFormMenusTest, HooksRunForSerialSetupExecuteAndLaterCommands) {
     form.Action("Kill1")->trigger(); // not wired yet: nothing happens
     EXPECT_EQ(ran, (QStringList{"serial", "serial", "execute", "velocity"}));
 
+    // With the menus disabled their shortcuts do nothing either.
+    form.show();
+    QApplication::setActiveWindow(&form);
     form.SetMainMenusEnabled(false);
     for (QMenu* m : form.MainMenus())
         EXPECT_FALSE(m->menuAction()->isEnabled());
+    QTest::keyClick(&form, Qt::Key_F5);
+    EXPECT_EQ(form.LayoutMode, 1);
     form.SetMainMenusEnabled(true);
     for (QMenu* m : form.MainMenus())
         EXPECT_TRUE(m->menuAction()->isEnabled());
+    QTest::keyClick(&form, Qt::Key_F5);
+    EXPECT_EQ(form.LayoutMode, 3);
 }
 
 } // namespace
