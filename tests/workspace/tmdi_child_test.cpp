@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTextCursor>
 
 #include <memory>
@@ -59,6 +60,11 @@ TEST_F(DocumentTest, EditorIsPlainNoWrapAndTabInsertsATab) {
     EXPECT_EQ(doc->Editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(doc->Editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(doc->size(), QSize(520, 320));
+    doc->NewDocument();
+    QTest::keyClicks(doc->Editor, "S");
+    QTest::keyClick(doc->Editor, Qt::Key_Tab);
+    QTest::keyClicks(doc->Editor, "200");
+    EXPECT_EQ(doc->Lines(), std::vector<std::string>{"S\t200"});
 }
 
 TEST_F(DocumentTest, LoadReadsSingleByteLinesWithAnyLineEnd) {
