@@ -95,8 +95,9 @@ bool SpeedCode(std::uint32_t rate, speed_t* code) {
     return false;
 }
 
-// Writes the selected settings into t. Returns 0 or EINVAL for a value the system lacks.
-int ApplySelected(termios* t, const LineSettings& s) {
+} // namespace
+
+int ApplyLineSettings(termios* t, const LineSettings& s) {
     if (s.mask & 0x1u) {
         speed_t code = 0;
         if (!SpeedCode(s.baudRate, &code)) {
@@ -164,6 +165,8 @@ int ApplySelected(termios* t, const LineSettings& s) {
     }
     return 0;
 }
+
+namespace {
 
 // True when the device holds every selected setting of wanted.
 bool SelectedSettingsTaken(const termios& wanted, const termios& actual, std::uint32_t mask) {
@@ -258,7 +261,7 @@ int ConfigureDevice(int fd, const LineSettings& settings) {
     // A read returns at once with what is there; the reader waits for input in poll().
     wanted.c_cc[VMIN] = 0;
     wanted.c_cc[VTIME] = 0;
-    if (const int error = ApplySelected(&wanted, settings); error != 0) {
+    if (const int error = ApplyLineSettings(&wanted, settings); error != 0) {
         return error;
     }
     if (const int error = SetAttributes(fd, wanted); error != 0) {

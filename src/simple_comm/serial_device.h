@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+struct termios;
+
 namespace orvant::simple_comm {
 
 // The line settings requested by an open, and which of them to apply.
@@ -23,6 +25,11 @@ std::string DevicePathFor(const char* name);
 // Opens the device for reading and writing, exclusively, without creating it and without
 // making it the controlling terminal. Returns 0 and the descriptor in *fd, or an errno value.
 int OpenDeviceExclusive(const std::string& path, int* fd);
+
+// Writes the settings selected by the mask into a terminal description, keeping the others.
+// Returns 0, or EINVAL for a value the system does not have (one and a half stop bits, a
+// non-standard rate, ...), leaving the description partly changed.
+int ApplyLineSettings(termios* t, const LineSettings& settings);
 
 // Puts the device in raw mode with non-blocking reads (the reader waits in poll), and applies
 // the settings selected by the mask, keeping the others. A setting the device does not take
