@@ -56,6 +56,7 @@ public:
 
     std::shared_ptr<PortRun> slots[kSlotCount];
     std::int32_t openCount = 0;
+    int liveReaders = 0; // reader threads not yet finished
 
     std::map<std::uintptr_t, Receiver> receivers;
     std::uintptr_t nextWindow = 1;

@@ -53,11 +53,12 @@ void ReaderLoop(std::shared_ptr<PortRun> run) {
         }
         DeliverNotification(run, window, message, buffer, static_cast<std::size_t>(count));
     }
+    // Signalled under the lock: a reader left running after a close from inside its own
+    // notification is then finished with the state once the lock is free.
     LibraryState& state = State();
-    {
-        std::lock_guard<std::mutex> lock(state.lock);
-        run->readerDone = true;
-    }
+    std::lock_guard<std::mutex> lock(state.lock);
+    run->readerDone = true;
+    --state.liveReaders;
     state.changed.notify_all();
 }
 
@@ -133,6 +134,10 @@ LibraryState::~LibraryState() {
             ClosePort(index);
         }
     }
+    // Readers that were not waited for (closed from inside their own notification) still
+    // use the state on their way out.
+    std::unique_lock<std::mutex> guard(lock);
+    changed.wait_for(guard, kReaderEndWait, [this] { return liveReaders == 0; });
 }
 
 } // namespace orvant::simple_comm
@@ -207,6 +212,7 @@ int32_t Simple_Comm_Open(const char* PortName, uint32_t BaudRate, uint8_t ByteSi
         run = std::make_shared<PortRun>(slot, fd);
         run->active.store(true);
         run->reader = std::thread(orvant::simple_comm::ReaderLoop, run);
+        ++state.liveReaders;
     } catch (const std::system_error& failure) {
         orvant::simple_comm::CloseDevice(fd);
         *PortIndex = saved;

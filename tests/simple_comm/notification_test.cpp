@@ -177,16 +177,7 @@ TEST_F(SimpleCommNotification, CloseIsPromptWhateverTheReaderIsDoing) {
             });
         }
         const std::int32_t slot = OpenPty(pty, recorder.window(), 5000);
-        std::atomic<bool> stop{false};
-        std::thread stream([&] {
-            const std::string chunk = Pattern(64, 1);
-            while (!stop.load()) {
-                pollfd p{pty.master(), POLLOUT, 0};
-                if (::poll(&p, 1, 10) > 0) {
-                    [[maybe_unused]] const ssize_t n = ::write(pty.master(), chunk.data(), 64);
-                }
-            }
-        });
+        pty.StartStream(Pattern(64, 1));
         ASSERT_TRUE(recorder.WaitForBytes(1, 5s));
 
         const auto start = Clock::now();
@@ -199,8 +190,7 @@ TEST_F(SimpleCommNotification, CloseIsPromptWhateverTheReaderIsDoing) {
         }
         EXPECT_LT(Clock::now() - start, kPromptly);
         EXPECT_EQ(Simple_Comm_PortCount(), 0);
-        stop.store(true);
-        stream.join();
+        pty.StopStream();
 
         // A held message whose port closed is abandoned: it is not to be handled.
         for (Simple_Comm_Held* h : held) {

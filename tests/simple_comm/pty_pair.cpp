@@ -42,6 +42,7 @@ PtyPair::PtyPair() {
 }
 
 PtyPair::~PtyPair() {
+    StopStream();
     if (slave_ >= 0) {
         ::close(slave_);
     }
@@ -100,6 +101,28 @@ int PtyPair::SlaveInputQueued() {
     int queued = 0;
     ::ioctl(OpenSlave(), TIOCINQ, &queued);
     return queued;
+}
+
+void PtyPair::StartStream(const std::string& chunk) {
+    StopStream();
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    streaming_.store(true);
+    stream_ = std::thread([this, chunk] {
+        while (streaming_.load()) {
+            pollfd p{master_, POLLOUT, 0};
+            if (::poll(&p, 1, 10) > 0) {
+                [[maybe_unused]] const ssize_t n = ::write(master_, chunk.data(), chunk.size());
+            }
+        }
+    });
+}
+
+void PtyPair::StopStream() {
+    streaming_.store(false);
+    if (stream_.joinable()) {
+        stream_.join();
+        ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) & ~O_NONBLOCK);
+    }
 }
 
 void PtyPair::CloseMaster() {

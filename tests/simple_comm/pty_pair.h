@@ -2,8 +2,10 @@
 // A pseudo-terminal pair for serial tests: the library opens the slave path, the test plays the
 // far end on the master, which is in raw mode.
 
+#include <atomic>
 #include <chrono>
 #include <string>
+#include <thread>
 
 namespace orvant::test {
 
@@ -28,6 +30,11 @@ public:
     // Bytes waiting in the slave's input queue (not yet read by anybody).
     int SlaveInputQueued();
 
+    // Keeps the far end sending bytes from a thread of its own until StopStream; it never
+    // blocks (what does not fit into the terminal is not sent).
+    void StartStream(const std::string& chunk);
+    void StopStream();
+
     // The far end goes away (hang-up for the slave side).
     void CloseMaster();
 
@@ -35,6 +42,8 @@ private:
     int master_ = -1;
     int slave_ = -1;
     std::string slavePath_;
+    std::atomic<bool> streaming_{false};
+    std::thread stream_;
 };
 
 // Number of descriptors this process has open.
