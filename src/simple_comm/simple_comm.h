@@ -97,7 +97,10 @@ typedef struct Simple_Comm_Message {
 
 /* Receiver procedure. It is called on the reader thread of the port, synchronously: the reader
  * waits until it returns (or, for a held message, until the message is released) before it
- * reads the next byte. The bytes at lParam are valid only during the call. */
+ * reads the next byte. The bytes at lParam are valid only during the call. A procedure that
+ * needs another thread to handle the byte must hold the message rather than block waiting for
+ * that thread: a held message is abandoned by a close, a blocked procedure is not (a close then
+ * waits up to ten seconds for the reader, and leaves it behind if it is still blocked). */
 typedef void (*Simple_Comm_NotifyProc)(void* context, const Simple_Comm_Message* message);
 
 /* A message whose delivery continues on another thread, see Simple_Comm_HoldMessage. */
