@@ -294,3 +294,39 @@ TEST_F(SimpleCommNotification, UnregisterFromInsideTheProcedureDoesNotWaitForIts
 
 } // namespace
 } // namespace orvant::test
+
+namespace orvant::test {
+namespace {
+
+TEST_F(SimpleCommNotification, ReaderStuckInItsReceiverIsLeftBehindAfterTheGraceTime) {
+    PtyPair stuckPty;
+    ByteRecorder stuck;
+    std::promise<void> unblock;
+    std::shared_future<void> unblocked = unblock.get_future().share();
+    stuck.OnEachByte([unblocked](const Simple_Comm_Message&) { unblocked.wait(); });
+    const std::int32_t slot = OpenPty(stuckPty, stuck.window(), 5000);
+    stuckPty.Send("s");
+    ASSERT_TRUE(stuck.WaitForBytes(1, 5s));
+
+    // The receiver blocks without holding the message: close waits out the grace time and
+    // then gives up on the reader, but still frees the slot and closes the device.
+    const auto start = Clock::now();
+    EXPECT_EQ(Simple_Comm_Close(slot), SIMPLE_COMM_OK);
+    EXPECT_GE(Clock::now() - start, 9s);
+    EXPECT_EQ(Simple_Comm_PortCount(), 0);
+
+    // The slot is reused; the old reader must not read the new device.
+    PtyPair freshPty;
+    ByteRecorder fresh;
+    ASSERT_EQ(OpenPty(freshPty, fresh.window(), 5000), slot);
+    unblock.set_value();
+    freshPty.Send("abc");
+    EXPECT_TRUE(fresh.WaitForBytes(3, 5s));
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(fresh.bytes(), "abc");
+    EXPECT_EQ(stuck.bytes(), "s");
+    EXPECT_EQ(Simple_Comm_Close(slot), SIMPLE_COMM_OK);
+}
+
+} // namespace
+} // namespace orvant::test
