@@ -48,7 +48,10 @@ void ControllerLink::SendCommand(const std::string& text) {
             return;
     }
     const double gap = SendGapSeconds(session_.ModelCode());
-    std::string wire = text.substr(0, kMaxWireCommand);
+    // One command per send: the wire text ends at the first carriage return, so that what
+    // reaches the controller is exactly what the trace line shows, never a second command
+    // hidden behind it; then at most 255 characters and the terminating carriage return.
+    std::string wire = text.substr(0, text.find('\r')).substr(0, kMaxWireCommand);
     wire += '\r';
     if (lastSend_)
         HoldUntil(*lastSend_ + gap);

@@ -31,8 +31,10 @@ public:
                    const MonotonicClock& clock, QObject* parent = nullptr);
 
     // Sends one command line (without terminator) after the send gap of the current model,
-    // then traces it. Empty text does nothing. Before the port is ready the operator is
-    // warned and serialSetupHook runs; the command goes out only if the port is ready then.
+    // then traces it. On the wire: the text up to its first carriage return, at most 255
+    // characters of it, and one carriage return. Empty text does nothing. Before the port is ready
+    // the operator is warned and serialSetupHook runs; the command goes out only if the port is
+    // ready then.
     void SendCommand(const std::string& text);
     // Services events until a byte is in the receive ring (true) or `seconds` have passed
     // (false). A byte that arrives in the round the deadline passes counts as none.

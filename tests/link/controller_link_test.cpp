@@ -36,6 +36,8 @@ TEST(ControllerLinkWire, WireBytesOfOneCommand) {
         {long300, std::string(255, '7') + "\r"},
         {std::string(255, 'A'), std::string(255, 'A') + "\r"},
         {"\xE9\x01", "\xE9\x01\r"}, // bytes go out as they are
+        {"V1500\rK", "V1500\r"},    // one command per send: nothing after a CR
+        {"\rK", "\r"},
     };
     SteadyClock clock;
     WireBench w(clock);
@@ -45,7 +47,7 @@ TEST(ControllerLinkWire, WireBytesOfOneCommand) {
         EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.wire) << c.text.size() << " chars";
     }
     // The trace shows the whole text even where the wire was cut.
-    ASSERT_EQ(w.bench.trace.size(), 5);
+    ASSERT_EQ(w.bench.trace.size(), 7);
     EXPECT_TRUE(w.bench.trace[2].startsWith(QString::fromStdString(long300) + "\t;"));
     EXPECT_TRUE(w.bench.op.events.isEmpty());
 }
