@@ -7,6 +7,8 @@
 //   max_over_ms       largest overshoot
 //   p99_late_ms       99th percentile of the arrival after the earliest allowed moment (the
 //                     previous write's return plus the gap)
+//   p99_send_over_ms  99th percentile of the write-return spacing above the gap, taken at
+//                     the sender (without the controller side's wake-up latency)
 
 #include "language/controller_models.h"
 #include "language/session.h"
@@ -74,7 +76,10 @@ void BM_SendPacing(benchmark::State& state) {
 
     int shortGaps = 0;
     std::vector<double> overshootMs;
-    std::vector<double> lateMs; // arrival after the earliest allowed moment
+    std::vector<double> lateMs;     // arrival after the earliest allowed moment
+    std::vector<double> sendOverMs; // spacing of the write returns above the gap, at the sender
+    for (std::size_t k = 1; k < sentAt.size(); ++k)
+        sendOverMs.push_back((sentAt[k] - sentAt[k - 1] - gap) * 1000.0);
     for (std::size_t k = 1; k < log.size() && k < sentAt.size(); ++k) {
         const double arrived = static_cast<double>(log[k].micros) / 1e6;
         const double previous = static_cast<double>(log[k - 1].micros) / 1e6;
@@ -89,6 +94,7 @@ void BM_SendPacing(benchmark::State& state) {
     state.counters["p99_over_ms"] = Percentile(overshootMs, 0.99);
     state.counters["max_over_ms"] = Percentile(overshootMs, 1.0);
     state.counters["p99_late_ms"] = Percentile(lateMs, 0.99);
+    state.counters["p99_send_over_ms"] = Percentile(sendOverMs, 0.99);
     state.counters["received"] = static_cast<double>(log.size());
     port.Close();
 }
