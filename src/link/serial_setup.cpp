@@ -135,7 +135,8 @@ void SerialSetup::IdentifyController(bool reset, double resetWait) {
 
     // Model: bytes that followed the link check answer are still in the ring and come first.
     link_.SendCommand("U20");
-    if (!link_.WaitForReply(2.0)) {
+    link_.WaitForReply(2.0);
+    if (buffer.IsEmpty()) {
         op_.playSound(Sound::CriticalStop);
         op_.showBox(BoxKind::Plain, kNoAnswerText);
     } else {
@@ -154,7 +155,8 @@ void SerialSetup::IdentifyController(bool reset, double resetWait) {
     // Mode register: without bit 3 the controller runs with 4 microsteps.
     buffer.Clear();
     link_.SendCommand("U15");
-    if (!link_.WaitForReply(2.0)) {
+    link_.WaitForReply(2.0);
+    if (buffer.IsEmpty()) {
         op_.playSound(Sound::CriticalStop);
         op_.showBox(BoxKind::Plain, kNoAnswerText);
     } else if ((buffer.GetByte() & 0x08) == 0) {

@@ -271,6 +271,7 @@ std::vector<std::uint8_t> K2207Simulator::AnswerFor(const std::string& text) {
                 answer = beforeLink_;
                 answer.push_back(options_.wrongLink ? static_cast<std::uint8_t>(*expected ^ 0x80)
                                                     : *expected);
+                answer.insert(answer.end(), afterLink_.begin(), afterLink_.end());
             }
         }
         break;
@@ -366,6 +367,11 @@ void K2207Simulator::SetModeByte(std::uint8_t answer) {
 void K2207Simulator::SetBytesBeforeLinkAnswer(std::vector<std::uint8_t> bytes) {
     std::lock_guard lock(mutex_);
     beforeLink_ = std::move(bytes);
+}
+
+void K2207Simulator::SetBytesAfterLinkAnswer(std::vector<std::uint8_t> bytes) {
+    std::lock_guard lock(mutex_);
+    afterLink_ = std::move(bytes);
 }
 
 void K2207Simulator::SetRegisterAnswer(int reg, std::optional<std::uint8_t> answer) {

@@ -60,6 +60,8 @@ public:
     void SetModeByte(std::uint8_t answer);
     // Bytes sent before the answer to the link check.
     void SetBytesBeforeLinkAnswer(std::vector<std::uint8_t> bytes);
+    // Bytes sent after the answer to the link check.
+    void SetBytesAfterLinkAnswer(std::vector<std::uint8_t> bytes);
     // Fixes the answer to "U<reg>"; nullopt leaves that register unanswered.
     void SetRegisterAnswer(int reg, std::optional<std::uint8_t> answer);
     void ClearRegisterAnswer(int reg);
@@ -95,6 +97,7 @@ private:
     mutable std::condition_variable logged_;
     std::vector<SimLogEntry> log_;
     std::vector<std::uint8_t> beforeLink_;
+    std::vector<std::uint8_t> afterLink_;
     std::map<int, std::optional<std::uint8_t>> registerAnswers_;
     std::int32_t position_ = 0;
     std::int32_t variable_ = 0;
