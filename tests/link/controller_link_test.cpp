@@ -299,5 +299,16 @@ TEST_F(SimLinkTest, MoveCommandSendsThePendingCommandOrRunAfterAPause) {
     EXPECT_GE(static_cast<double>(sim.Log()[1].micros) / 1e6 + 1e-6, firstSent + 0.1);
 }
 
+TEST_F(SimLinkTest, ControllerThatVanishesLeavesTheLinkUsable) {
+    OpenLink();
+    sim.Stop(); // the line hangs up under the open port
+    const double start = clock.now();
+    bench->link.SendCommand("K");
+    EXPECT_FALSE(bench->link.WaitForReply(0.2));
+    EXPECT_LT(clock.now() - start, 2.0); // no output time-out on a dead line
+    EXPECT_EQ(bench->trace.size(), 1);   // the command is still traced
+    EXPECT_TRUE(bench->port.IsOpen());
+}
+
 } // namespace
 } // namespace orvant::test
