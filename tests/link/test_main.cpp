@@ -1,0 +1,13 @@
+// The link tests need an application object: the port polls on a timer of the event loop,
+// and the dialog tests create widgets (offscreen).
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
