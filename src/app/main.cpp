@@ -1,10 +1,11 @@
-// The workbench's entry: the session, the operator, the main window and the start-up
-// sequence, then the message loop.
+// The workbench's entry: the session, the operator, the main window with its controller
+// link, and the start-up sequence, then the message loop.
 
 #include "language/session.h"
 #include "workspace/app_operator.h"
 #include "workspace/start_up.h"
 #include "workspace/tmain_form.h"
+#include "workspace/workbench_link.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     orvant::AppOperator op;
     orvant::TMainForm form(session, op);
     op.setParentWidget(&form);
+    orvant::WorkbenchLink link(session, op, form);
     orvant::RunStartUp(form, op);
     return app.exec();
 }
