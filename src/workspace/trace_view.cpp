@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextOption>
 
 #include <algorithm>
 
@@ -119,6 +120,10 @@ int TraceView::LineHeight() const {
     return std::max(1, fontMetrics().lineSpacing());
 }
 
+int TraceView::TabStop() const {
+    return std::max(8, fontMetrics().horizontalAdvance(' ') * 8);
+}
+
 void TraceView::ScheduleRefresh() {
     if (!refresh_.isActive())
         refresh_.start();
@@ -142,8 +147,11 @@ void TraceView::UpdateScrollBars() {
     verticalScrollBar()->setSingleStep(1);
     follow_ = follow;
     const auto longest = Line(longest_);
-    const int width =
-        fontMetrics().horizontalAdvance(QString::fromLatin1(longest.data(), longest.size())) + 8;
+    const int width = fontMetrics()
+                          .size(Qt::TextSingleLine | Qt::TextExpandTabs,
+                                QString::fromLatin1(longest.data(), longest.size()), TabStop())
+                          .width() +
+                      8;
     horizontalScrollBar()->setRange(0, std::max(0, width - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setSingleStep(fontMetrics().averageCharWidth());
@@ -225,7 +233,11 @@ void TraceView::paintEvent(QPaintEvent*) {
     const QPalette& pal = palette();
     p.fillRect(viewport()->rect(), pal.base());
     const int lh = LineHeight();
-    const int ascent = fontMetrics().ascent();
+    QTextOption option(Qt::AlignLeft | Qt::AlignVCenter);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(TabStop());
+    const int textWidth =
+        std::max(viewport()->width(), horizontalScrollBar()->maximum() + viewport()->width()) + 8;
     const int x = 2 - horizontalScrollBar()->value();
     const std::size_t first = static_cast<std::size_t>(verticalScrollBar()->value());
     const std::size_t rows = static_cast<std::size_t>(viewport()->height() / lh + 2);
@@ -239,7 +251,8 @@ void TraceView::paintEvent(QPaintEvent*) {
         if (selected)
             p.fillRect(0, y, viewport()->width(), lh, pal.highlight());
         p.setPen(selected ? pal.highlightedText().color() : pal.text().color());
-        p.drawText(x, y + ascent, QString::fromLatin1(line.data(), line.size()));
+        p.drawText(QRectF(x, y, textWidth, lh), QString::fromLatin1(line.data(), line.size()),
+                   option);
     }
     if (hasFocus() && caretLine_ >= first && caretLine_ < first + rows) {
         const int y = static_cast<int>(caretLine_ - first) * lh;

@@ -55,6 +55,7 @@ private:
     std::size_t LineAt(int y) const;
     void MoveCaretToLine(std::size_t line, bool extend);
     int LineHeight() const;
+    int TabStop() const; // pixels between tab stops: eight blanks
 
     std::string text_;                // all lines back to back, without line ends
     std::vector<std::size_t> starts_; // offset of each line in text_
