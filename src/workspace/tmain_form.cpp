@@ -30,7 +30,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
