@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaObject>
@@ -259,6 +260,17 @@ TEST_F(MainFormMenusTest, HooksRunForSerialSetupExecuteAndLaterCommands) {
         EXPECT_TRUE(m->menuAction()->isEnabled());
     QTest::keyClick(&form, Qt::Key_F5);
     EXPECT_EQ(form.LayoutMode, 3);
+}
+
+TEST_F(MainFormMenusTest, TheHiddenSecondShortcutsRunTheSameHandlers) {
+    form.show();
+    QApplication::setActiveWindow(&form);
+    op.files.push_back(FileChoice{});
+    QTest::keyClick(&form, Qt::Key_F3);
+    EXPECT_EQ(op.events, QStringList{"File: Open"});
+    QTest::keyClick(&form, Qt::Key_X, Qt::AltModifier);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(QFileInfo::exists(Path("orv_win.ini")));
 }
 
 } // namespace
