@@ -1,0 +1,85 @@
+// orvant-cli state: shows what a state file "orv_win.ini" holds, as the workbench reads it
+// at start-up, and what in it could not be trusted.
+//
+//   orvant-cli state [FILE]        (default: orv_win.ini in the working directory)
+//
+// One "KEY<TAB>VALUE" line per item: link, move, size, children, trace, then one document
+// line per reopened document ("document<TAB>NAME<TAB>LEFT,TOP WIDTHxHEIGHT caret=N"), then
+// one "problem<TAB>TEXT" line per damage found. Exit status 0 for an intact file, 1 for a
+// damaged one, 2 when the file cannot be read or the arguments are wrong.
+
+#include "cli_command.h"
+
+#include "language/state_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace orvant::cli {
+
+namespace {
+
+constexpr std::string_view kUsage = "state [FILE]";
+
+void PrintRect(const WindowRecord& r) {
+    std::printf("%d,%d %dx%d caret=%d", r.Left, r.Top, r.Width, r.Height, r.Caret);
+}
+
+int Run(int argc, char** argv) {
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-' && argv[1][1] != '\0')) {
+        std::fprintf(stderr, "usage: orvant-cli %.*s\n", static_cast<int>(kUsage.size()),
+                     kUsage.data());
+        return 2;
+    }
+    const std::string path = argc == 2 ? argv[1] : kStateFileName;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "orvant-cli state: cannot read %s: %s\n", path.c_str(),
+                     std::strerror(errno));
+        return 2;
+    }
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                          std::istreambuf_iterator<char>());
+    const StateFileRead read = DecodeStateFile(bytes);
+    const StateFileContent& c = read.Content;
+
+    if (read.HasLink)
+        std::printf("link\tmodel=%u fast=%u baud=%u channel=%u autoinit=%u\n", c.Link.ModelCode,
+                    c.Link.FastIndexer, c.Link.BaudIndex, c.Link.ChannelIndex, c.Link.AutoInit);
+    if (read.HasMove) {
+        std::printf("move\trelative=%.17g,%.17g,%.17g,%.17g absolute=%.17g,%.17g,%.17g,%.17g",
+                    c.Move.Relative[0], c.Move.Relative[1], c.Move.Relative[2], c.Move.Relative[3],
+                    c.Move.Absolute[0], c.Move.Absolute[1], c.Move.Absolute[2], c.Move.Absolute[3]);
+        std::printf(" microsteps=%d digits=%d position=%d done=%u answered=%u\n",
+                    c.Move.MicrostepsPerUnit, c.Move.Digits, c.Move.Position, c.Move.Done,
+                    c.Move.Answered);
+    }
+    if (read.HasSize)
+        std::printf("size\t%ux%u\n", c.Width, c.Height);
+    if (read.HasCount)
+        std::printf("children\t%u\n", c.ChildCount);
+    if (read.HasTrace) {
+        std::printf("trace\t");
+        PrintRect(c.Trace);
+        std::printf("\n");
+    }
+    for (const WindowRecord& d : c.Documents) {
+        std::printf("document\t%s\t", d.FileName.c_str());
+        PrintRect(d);
+        std::printf("\n");
+    }
+    for (const std::string& p : read.Problems)
+        std::printf("problem\t%s\n", p.c_str());
+    return read.Problems.empty() ? 0 : 1;
+}
+
+const CliRegistrar registrar({"state", kUsage, &Run});
+
+} // namespace
+
+} // namespace orvant::cli

@@ -1,0 +1,243 @@
+#pragma once
+// The main window: a multi-document workspace holding the editor documents, the trace
+// window and the motion calculator, with the menus, toolbar, status bar, layouts, fonts,
+// printing, help and the state file.
+
+#include <QFont>
+#include <QList>
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+#include "workspace/help_viewer.h"
+#include <QStringList>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolButton;
+
+namespace orvant {
+
+class Operator;
+class Session;
+class TMDIChild;
+class TTraceWin;
+
+// One menu item of the main window, as the menu table declares it.
+struct MenuItemSpec {
+    int menu;         // index into the ten main menus
+    const char* name; // objectName of the QAction
+    const char* caption;
+    const char* shortcut;       // "" when none
+    const char* hiddenShortcut; // second shortcut of a hidden item with the same handler
+    int helpContext;            // 0 when none
+    const char* handler;        // slot name
+    bool separatorAfter;
+};
+
+// The ten main menus: objectName, caption and help context.
+struct MainMenuSpec {
+    const char* name;
+    const char* caption;
+    int helpContext;
+};
+
+const std::vector<MainMenuSpec>& MainMenuTable();
+const std::vector<MenuItemSpec>& MenuItemTable();
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    TMainForm(Session& session, Operator& op, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- wiring for the other parts -----------------------------------------------------
+    void SetPanelText(int panel, const QString& text);
+    QString PanelText(int panel) const;
+    const QList<QMenu*>& MainMenus() const { return mainMenus_; }
+    void SetMainMenusEnabled(bool enabled);
+    QAction* Action(const QString& name) const;
+    QToolButton* Button(const QString& name) const;
+
+    std::function<void()> setSerialClickHook;   // "&Serial Setup Dialog..." and SpeedButton1
+    std::function<void()> serialInitHook;       // end of LoadConfig when AutoInit is set
+    std::function<void()> executeActiveWinHook; // "&Execute Active Win" and RunBtn
+    std::function<void()> closePortHook;        // last step of a completed shut-down
+    // Commands of the other menus, keyed by their handler name (e.g. "Velocity1Click").
+    QMap<QString, std::function<void()>> commandHooks;
+
+    // --- workspace -------------------------------------------------------------------------
+    QMdiArea* MdiArea() const { return mdiArea_; }
+    TTraceWin* TraceWin() const { return traceWin_; }
+    TTraceWin* CreateTraceWindow(); // start-up: width 155, top 1, normal state
+    TMDIChild* CreateMDIChild();
+    TMDIChild* ActiveDocument() const; // the active child when it is an editor document
+    QList<TMDIChild*> Documents() const;
+    int ChildCount() const;
+    // Children in next-window order, starting with the active one.
+    QList<QMdiSubWindow*> VisitOrder() const;
+    int ClientWidth() const;
+    // A child's rectangle in its normal state, also while it is minimised or maximised.
+    static QRect NormalGeometry(const QMdiSubWindow* window);
+    int ClientHeight() const;
+
+    int LayoutMode = 1; // 1 tiled, 2 cascaded, 3 maximized, 0 none applied yet
+    int PreviousLayoutMode = 0;
+
+    void ReapplyLayout();
+    void DockTraceWindow();
+    void UpdateMenuItems();
+
+    // Whole-script check of the active document; true when it passed.
+    bool CheckActWin(bool reportSuccess);
+
+    bool SaveConfig();
+    void LoadConfig();
+
+    // What Print put into the print buffer last: header, empty line, text.
+    QStringList PrintBufferLines() const { return printBuffer_; }
+    QString PrintJobTitle() const { return printJobTitle_; }
+    QFont EditorFont() const { return editorFont_; }
+    QFont TraceFont() const { return traceFont_; }
+
+    void ShowHelp(int context);
+    THelpViewer* HelpViewer() const { return helpViewer_; }
+
+    // Asks every document, writes the state file; false when the shut-down must stop.
+    bool CloseQuery();
+
+public slots:
+    void SetTraceLine(const QString& line); // to TTraceWin::AppendTraceLine
+
+    // File
+    void FileNewItemClick();
+    void FileOpenItemClick();
+    void FileCloseItemClick();
+    void FileSaveItemClick();
+    void FileSaveAsItemClick();
+    void SaveTraceBuffer1Click();
+    void PrintBtnClick();
+    void ExecuteActiveWin1Click();
+    void CheckActiveWin1Click();
+    void FileExitItemClick();
+    // Edit
+    void Undo1Click();
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void Font1Click();
+    void TraceFont1Click();
+    // Window
+    void WindowCascadeItemClick();
+    void WindowTileItemClick();
+    void Maximizewindow1Click();
+    void NextWindow1Click();
+    void PreviousWindow1Click();
+    void WindowMinimizeItemClick();
+    void WindowArrangeItemClick();
+    void Trace1Click();
+    void ClearTracewindow1Click();
+    void MotionCalculator1Click();
+    // Program
+    void AddressLabelClick();
+    void LoopClick();
+    void EndofLoop1Click();
+    void If1Click();
+    void UserFlagsAll1Click();
+    void UserFlags1Click();
+    void Jumps1Click();
+    void Upload1Click();
+    void Wait1Click();
+    void Disable1Click();
+    void Enable1Click();
+    void MoveToRegister1Click();
+    void MoveFromRegister1Click();
+    void Subrutine1Click();
+    void EndOfSubrutine1Click();
+    void Kill1Click();
+    void ClearKill1Click();
+    void WholeC1Click();
+    // In-Out
+    void Waitforinput1Click();
+    void SetOutput1Click();
+    void TurnOn1Click();
+    void Clear1Click();
+    void Load1Click();
+    void Query1Click();
+    void Order1Click();
+    void add1Click();
+    void Subtrack1Click();
+    void Multiply1Click();
+    void Divide1Click();
+    // Move
+    void StartStop1Click();
+    void Acceleration1Click();
+    void Velocity1Click();
+    void PrOfile1Click();
+    void Equal1Click();
+    void Backward1Click();
+    void Direct1Click();
+    void Forward1Click();
+    void GoAbsolute1Click();
+    void GoPositive1Click();
+    void GoNegative1Click();
+    void Home1Click();
+    void Run1Click();
+    void SeekPositive1Click();
+    void SeekNegative1Click();
+    // Configuration
+    void Reset2Click();
+    void Reset1Click();
+    void Index1Click();
+    void SetSerialClick();
+    void MotorResolution1Click();
+    void Auxiliaryfunction1Click();
+    // Sequencer
+    void Microstep1Click();
+    void Numofprofile1Click();
+    void Qualification1Click();
+    // Help, User
+    void Help2Click();
+    void HelpAboutItemClick();
+    void RealMove1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void RunCommandHook(const char* handler);
+    void FillWindowList();
+    void PrintLines(QPrinter& printer, const QFont& font);
+
+    Session& session_;
+    Operator& op_;
+    QMdiArea* mdiArea_ = nullptr;
+    TTraceWin* traceWin_ = nullptr;
+    QList<QMenu*> mainMenus_;
+    QMenu* windowMenu_ = nullptr;
+    QList<QAction*> windowListActions_;
+    QLabel* panels_[3] = {};
+    QFont editorFont_;
+    QFont traceFont_;
+    QStringList printBuffer_;
+    QString printJobTitle_;
+    QString openDirectory_;
+    QPointer<THelpViewer> helpViewer_;
+    bool destroying_ = false;
+    bool shutDownDone_ = false;
+};
+
+} // namespace orvant

@@ -1,0 +1,192 @@
+#include "language/state_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace orvant {
+namespace {
+
+WindowRecord Doc(std::string name, int left, int top, int width, int height, int caret) {
+    WindowRecord r;
+    r.FileName = std::move(name);
+    r.Left = left;
+    r.Top = top;
+    r.Width = width;
+    r.Height = height;
+    r.Caret = caret;
+    return r;
+}
+
+StateFileContent TwoDocuments() {
+    StateFileContent c;
+    c.Width = 469;
+    c.Height = 331;
+    c.ChildCount = 3;
+    c.Trace = Doc("", 309, 1, 155, 220, 0);
+    c.Documents = {Doc("/tmp/a.TSF", 1, 1, 154, 220, 5), Doc("/tmp/b.TSF", 155, 1, 154, 220, 0)};
+    return c;
+}
+
+TEST(StateFileTest, FirstRunWithTwoDocumentsIs921BytesLaidOutByOffset) {
+    const auto bytes = EncodeStateFile(TwoDocuments());
+    ASSERT_EQ(bytes.size(), 921u);
+    // Default link block: model 0, fast 0, baud 3, reserved 0, COM1, reserved 1, AutoInit 1.
+    const std::vector<std::uint8_t> link(bytes.begin(), bytes.begin() + 7);
+    EXPECT_EQ(link, (std::vector<std::uint8_t>{0, 0, 3, 0, 0, 1, 1}));
+    // Move record defaults: microsteps 10 at offset 7 + 64, digits 1 at 7 + 68.
+    EXPECT_EQ(bytes[71], 10);
+    EXPECT_EQ(bytes[75], 1);
+    // Width 469 = 0x01D5, height 331 = 0x014B, N = 3, little-endian.
+    EXPECT_EQ(bytes[87], 0xD5);
+    EXPECT_EQ(bytes[88], 0x01);
+    EXPECT_EQ(bytes[89], 0x4B);
+    EXPECT_EQ(bytes[90], 0x01);
+    EXPECT_EQ(bytes[91], 3);
+    EXPECT_EQ(bytes[92], 0);
+    // Trace record: empty name field, left 309 at 93 + 256.
+    EXPECT_EQ(bytes[93], 0);
+    EXPECT_EQ(bytes[93 + 256], 309 & 0xFF);
+    EXPECT_EQ(bytes[93 + 257], 309 >> 8);
+    // First document: length-prefixed name, zeros after it, caret 5 at 369 + 272.
+    EXPECT_EQ(bytes[369], 10);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[370]), 10), "/tmp/a.TSF");
+    EXPECT_EQ(bytes[380], 0);
+    EXPECT_EQ(bytes[369 + 272], 5);
+    EXPECT_EQ(bytes[645], 10);
+}
+
+TEST(StateFileTest, RoundTripKeepsEveryValueAndDoublesBitForBit) {
+    StateFileContent c = TwoDocuments();
+    c.Link = LinkSettings{9, 1, 2, 0, 3, 1, 0};
+    c.Move.Relative[0] = 0.1;
+    c.Move.Relative[3] = -1e300;
+    c.Move.Absolute[1] = std::numeric_limits<double>::denorm_min();
+    c.Move.Absolute[2] = -0.0;
+    c.Move.MicrostepsPerUnit = 8000000;
+    c.Move.Digits = 3;
+    c.Move.Position = -123456;
+    c.Move.Done = 1;
+    c.Move.Answered = 1;
+    c.Documents[1].Left = -20;
+
+    const StateFileRead r = DecodeStateFile(EncodeStateFile(c));
+    EXPECT_TRUE(r.Problems.empty());
+    ASSERT_TRUE(r.HasLink && r.HasMove && r.HasSize && r.HasCount && r.HasTrace);
+    EXPECT_EQ(EncodeLinkBlock(r.Content.Link), EncodeLinkBlock(c.Link));
+    EXPECT_EQ(EncodeMoveRecord(r.Content.Move), EncodeMoveRecord(c.Move));
+    EXPECT_TRUE(std::signbit(r.Content.Move.Absolute[2]));
+    EXPECT_EQ(r.Content.Width, 469);
+    EXPECT_EQ(r.Content.Height, 331);
+    EXPECT_EQ(r.Content.ChildCount, 3);
+    EXPECT_EQ(r.Content.Trace.Left, 309);
+    ASSERT_EQ(r.Content.Documents.size(), 2u);
+    EXPECT_EQ(r.Content.Documents[0].FileName, "/tmp/a.TSF");
+    EXPECT_EQ(r.Content.Documents[0].Caret, 5);
+    EXPECT_EQ(r.Content.Documents[1].Left, -20);
+    EXPECT_EQ(r.Content.Documents[1].Width, 154);
+}
+
+TEST(StateFileTest, LongNameIsCutTo255Characters) {
+    StateFileContent c = TwoDocuments();
+    c.Documents[0].FileName = std::string(300, 'x');
+    const StateFileRead r = DecodeStateFile(EncodeStateFile(c));
+    ASSERT_EQ(r.Content.Documents.size(), 2u);
+    EXPECT_EQ(r.Content.Documents[0].FileName, std::string(255, 'x'));
+}
+
+TEST(StateFileTest, MotionCalculatorCountsInNWithoutARecord) {
+    StateFileContent c = TwoDocuments();
+    c.ChildCount = 4; // two documents, trace window, motion calculator
+    const auto bytes = EncodeStateFile(c);
+    EXPECT_EQ(bytes.size(), 921u);
+    const StateFileRead r = DecodeStateFile(bytes);
+    EXPECT_EQ(r.Content.Documents.size(), 2u);
+    EXPECT_TRUE(r.Problems.empty());
+}
+
+// Damaged files: what is complete and plausible is used, the rest keeps its default.
+struct DamageCase {
+    const char* name;
+    std::size_t keep; // bytes kept from the 921-byte image (0 = all)
+    std::size_t offset;
+    std::uint8_t value;
+    bool link, move, count, trace;
+    std::size_t documents;
+};
+
+TEST(StateFileTest, DamagedFilesKeepDefaultsForWhatCannotBeTrusted) {
+    const DamageCase cases[] = {
+        {"empty file", 1, 0, 0, false, false, false, false, 0},
+        {"link block only", 7, 0, 0, true, false, false, false, 0},
+        {"head cut before N", 90, 0, 0, true, true, false, false, 0},
+        {"head complete, trace cut", 200, 0, 0, true, true, true, false, 0},
+        {"second document cut", 800, 0, 0, true, true, true, true, 1},
+        {"N larger than the records", 0, 91, 200, true, true, true, true, 2},
+        {"N zero", 0, 91, 0, true, true, true, true, 0},
+        {"empty name", 0, 369, 0, true, true, true, true, 1},
+        {"name holds NUL", 0, 371, 0, true, true, true, true, 1},
+    };
+    for (const auto& dc : cases) {
+        SCOPED_TRACE(dc.name);
+        auto bytes = EncodeStateFile(TwoDocuments());
+        if (dc.keep)
+            bytes.resize(dc.keep == 1 ? 0 : dc.keep);
+        else
+            bytes[dc.offset] = dc.value;
+        const StateFileRead r = DecodeStateFile(bytes);
+        EXPECT_EQ(r.HasLink, dc.link);
+        EXPECT_EQ(r.HasMove, dc.move);
+        EXPECT_EQ(r.HasCount, dc.count);
+        EXPECT_EQ(r.HasTrace, dc.trace);
+        EXPECT_EQ(r.Content.Documents.size(), dc.documents);
+    }
+}
+
+TEST(StateFileTest, OutOfRangeBytesFallBackToDefaults) {
+    struct Case {
+        std::size_t offset;
+        std::uint8_t value;
+    };
+    const Case cases[] = {{0, 11}, {1, 2}, {2, 4}, {4, 4}, {4, 255}};
+    for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.offset);
+        auto bytes = EncodeStateFile(TwoDocuments());
+        bytes[bad.offset] = bad.value;
+        const StateFileRead r = DecodeStateFile(bytes);
+        EXPECT_FALSE(r.Problems.empty());
+        EXPECT_EQ(EncodeLinkBlock(r.Content.Link), EncodeLinkBlock(LinkSettings{}));
+    }
+    // A valid non-default byte next to a bad one is kept.
+    auto bytes = EncodeStateFile(TwoDocuments());
+    bytes[2] = 9; // baud index
+    bytes[4] = 2; // channel COM3
+    const StateFileRead r = DecodeStateFile(bytes);
+    EXPECT_EQ(r.Content.Link.BaudIndex, 3);
+    EXPECT_EQ(r.Content.Link.ChannelIndex, 2);
+}
+
+TEST(StateFileTest, MicrostepsPerUnitOutsideItsRangeIsDefaulted) {
+    for (std::int32_t bad : {0, -5, 8000001}) {
+        StateFileContent c = TwoDocuments();
+        c.Move.MicrostepsPerUnit = bad;
+        c.Move.Relative[0] = 2.5;
+        const StateFileRead r = DecodeStateFile(EncodeStateFile(c));
+        EXPECT_EQ(r.Content.Move.MicrostepsPerUnit, 10) << bad;
+        EXPECT_EQ(r.Content.Move.Relative[0], 2.5);
+    }
+}
+
+TEST(StateFileTest, PlausibleRectangle) {
+    EXPECT_TRUE(PlausibleRectangle(Doc("a", 1, 1, 100, 100, 0)));
+    EXPECT_TRUE(PlausibleRectangle(Doc("a", -20, -20, 100, 100, 0)));
+    EXPECT_FALSE(PlausibleRectangle(Doc("a", 1, 1, 0, 100, 0)));
+    EXPECT_FALSE(PlausibleRectangle(Doc("a", 1, 1, 100, -1, 0)));
+    EXPECT_FALSE(PlausibleRectangle(Doc("a", 1, 1, 1 << 30, 100, 0)));
+    EXPECT_FALSE(PlausibleRectangle(Doc("a", -(1 << 30), 1, 100, 100, 0)));
+}
+
+} // namespace
+} // namespace orvant
