@@ -14,8 +14,14 @@ string(REPLACE "\n" ";" lines "${listing}")
 set(found)
 foreach(line IN LISTS lines)
   # A versioned name (stderr@GLIBC_2.2.5) is another library's object copied in.
-  if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] ([^ @]+)$")
-    set(name ${CMAKE_MATCH_1})
+  if(line MATCHES "^[0-9a-fA-F]* *([A-Za-z]) ([^ @]+)$")
+    set(type ${CMAKE_MATCH_1})
+    set(name ${CMAKE_MATCH_2})
+    # A program linked against C++ shared libraries also exports the weak and unique
+    # template instantiations that those libraries bind to; they are the toolchain's.
+    if(IGNORE_WEAK AND type MATCHES "^[WVwvu]$")
+      continue()
+    endif()
     if(NOT name IN_LIST toolchain AND NOT name MATCHES "^__(asan|ubsan|tsan|sanitizer|lsan)_")
       list(APPEND found ${name})
     endif()
