@@ -51,7 +51,9 @@ constexpr int kLines = 1000000;
 QString TraceLine(int i) {
     if (i % 3 == 2)
         return QString("           INPUT %1").arg(i % 256);
-    return QString("V%1\t\t;12:%2:%3").arg(16 + i % 20000).arg(i / 60 % 60, 2, 10, QChar('0'))
+    return QString("V%1\t\t;12:%2:%3")
+        .arg(16 + i % 20000)
+        .arg(i / 60 % 60, 2, 10, QChar('0'))
         .arg(i % 60, 2, 10, QChar('0'));
 }
 
@@ -129,9 +131,8 @@ BENCHMARK(BM_ScrollAndRepaintAtAMillion)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty()
-                                   ? QByteArray("offscreen")
-                                   : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

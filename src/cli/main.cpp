@@ -23,7 +23,9 @@ int Usage() {
 }
 } // namespace
 
-void RegisterCliCommand(const CliCommand& command) { Commands().push_back(command); }
+void RegisterCliCommand(const CliCommand& command) {
+    Commands().push_back(command);
+}
 
 } // namespace orvant::cli
 

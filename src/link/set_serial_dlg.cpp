@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace orvant {
@@ -115,6 +117,12 @@ void BindSerialSetupDialog(SerialSetup& setup, Operator& op, QWidget* parent) {
         choices = dialog.choices();
         return true;
     };
+}
+
+void TSetSerialDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QScreen* s = screen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 } // namespace orvant

@@ -40,6 +40,10 @@ public:
     QCheckBox* AutoInitCheck;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+
+protected:
+    // The dialog opens centred on the screen, not over its parent.
+    void showEvent(QShowEvent* event) override;
 };
 
 // Binds SerialSetup::askSettings to a TSetSerialDlg run through the operator.

@@ -43,8 +43,7 @@ TEST(SessionTest, ResetAndStatusText) {
     s.CurrentAddress = 5;
     s.ResetAddressSettings();
     EXPECT_EQ(s.CurrentAddress, 16);
-    EXPECT_EQ(s.AddressStatusText(true),
-              "X=All;  M=4;  Q=1;  S=200;  V=1000;  A=64;  R=200;  ");
+    EXPECT_EQ(s.AddressStatusText(true), "X=All;  M=4;  Q=1;  S=200;  V=1000;  A=64;  R=200;  ");
     s.CurrentAddress = 11;
     s.SetAddressValue(AddressField::V, 0);
     EXPECT_EQ(s.AddressStatusText(true), "X=B;  M=4;  Q=1;  S=200;  V=?;  A=64;  R=200;  ");
@@ -74,9 +73,9 @@ TEST(ControllerModelsTest, DerivedLimitsByCode) {
         double gap;
     };
     const Case cases[] = {{0, 40000, 80, 0.05},  {1, 20000, 15, 0.05}, {2, 20000, 80, 0.05},
-                          {3, 20000, 80, 0.5},   {4, 20000, 80, 1.0},   {5, 40000, 15, 0.05},
-                          {6, 40000, 80, 0.05},  {7, 40000, 80, 0.5},   {8, 40000, 80, 1.0},
-                          {9, 40000, 80, 1.0},   {10, 40000, 80, 1.0},  {11, 40000, 80, 0.05},
+                          {3, 20000, 80, 0.5},   {4, 20000, 80, 1.0},  {5, 40000, 15, 0.05},
+                          {6, 40000, 80, 0.05},  {7, 40000, 80, 0.5},  {8, 40000, 80, 1.0},
+                          {9, 40000, 80, 1.0},   {10, 40000, 80, 1.0}, {11, 40000, 80, 0.05},
                           {255, 40000, 80, 0.05}};
     for (const auto& c : cases) {
         auto code = static_cast<std::uint8_t>(c.code);

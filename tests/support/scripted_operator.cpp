@@ -33,8 +33,8 @@ QString ScriptedOperator::kindName(BoxKind kind) {
 QStringList ScriptedOperator::boxes() const {
     QStringList out;
     for (const QString& e : events)
-        if (e.startsWith("Information: ") || e.startsWith("Warning: ") ||
-            e.startsWith("Error: ") || e.startsWith("Message: "))
+        if (e.startsWith("Information: ") || e.startsWith("Warning: ") || e.startsWith("Error: ") ||
+            e.startsWith("Message: "))
             out << e;
     return out;
 }
@@ -53,7 +53,8 @@ Answer ScriptedOperator::confirm(const QString& text) {
 }
 
 void ScriptedOperator::playSound(Sound sound) {
-    events << (sound == Sound::Default ? QString("Sound: Default") : QString("Sound: CriticalStop"));
+    events << (sound == Sound::Default ? QString("Sound: Default")
+                                       : QString("Sound: CriticalStop"));
 }
 
 FileChoice ScriptedOperator::chooseFile(const FileRequest& request) {

@@ -22,11 +22,11 @@ public:
     //   "File: Save", "Dialog: TSetSerialDlg", "Font", "Printer".
     QStringList events;
 
-    std::deque<Answer> answers;                             // for confirm()
-    std::deque<FileChoice> files;                           // for chooseFile()
-    std::deque<std::function<bool(QDialog&)>> dialogs;      // for runDialog()
-    std::deque<std::optional<QFont>> fonts;                 // for chooseFont(); nullopt cancels
-    std::deque<std::function<bool(QPrinter&)>> printers;    // for setUpPrinter()
+    std::deque<Answer> answers;                          // for confirm()
+    std::deque<FileChoice> files;                        // for chooseFile()
+    std::deque<std::function<bool(QDialog&)>> dialogs;   // for runDialog()
+    std::deque<std::optional<QFont>> fonts;              // for chooseFont(); nullopt cancels
+    std::deque<std::function<bool(QPrinter&)>> printers; // for setUpPrinter()
 
     // Only the boxes (kind and text), in order, without sounds and other events.
     QStringList boxes() const;
