@@ -9,6 +9,28 @@ void Session::AddProgramBits(std::uint32_t bits) {
     ProgramBits = (ProgramBits > max - bits) ? max : ProgramBits + bits;
 }
 
+std::int32_t& AddressRecord::Field(AddressField field) {
+    switch (field) {
+    case AddressField::Q:
+        return Q;
+    case AddressField::S:
+        return S;
+    case AddressField::M:
+        return M;
+    case AddressField::V:
+        return V;
+    case AddressField::A:
+        return A;
+    case AddressField::R:
+        break;
+    }
+    return R;
+}
+
+std::int32_t AddressRecord::Field(AddressField field) const {
+    return const_cast<AddressRecord*>(this)->Field(field);
+}
+
 AddressRecord& Session::CurrentRecord() {
     return Records[(CurrentAddress >= 0 && CurrentAddress < kAllAddresses) ? CurrentAddress
                                                                            : kAllAddresses];
@@ -19,24 +41,6 @@ const AddressRecord& Session::CurrentRecord() const {
 }
 
 namespace {
-std::int32_t& FieldOf(AddressRecord& r, AddressField f) {
-    switch (f) {
-    case AddressField::Q:
-        return r.Q;
-    case AddressField::S:
-        return r.S;
-    case AddressField::M:
-        return r.M;
-    case AddressField::V:
-        return r.V;
-    case AddressField::A:
-        return r.A;
-    case AddressField::R:
-        break;
-    }
-    return r.R;
-}
-
 void AppendValue(std::string& out, char letter, std::int32_t value) {
     out += letter;
     out += '=';
@@ -47,11 +51,11 @@ void AppendValue(std::string& out, char letter, std::int32_t value) {
 
 void Session::SetAddressValue(AddressField field, std::int32_t value) {
     if (CurrentAddress >= 0 && CurrentAddress < kAllAddresses) {
-        FieldOf(Records[CurrentAddress], field) = value;
+        Records[CurrentAddress].Field(field) = value;
         return;
     }
     for (auto& r : Records)
-        FieldOf(r, field) = value;
+        r.Field(field) = value;
     CurrentAddress = kAllAddresses;
 }
 

@@ -35,6 +35,8 @@ struct MoveExchangeRecord {
 };
 static_assert(sizeof(MoveExchangeRecord) == 80);
 
+enum class AddressField { Q, S, M, V, A, R };
+
 // Motion settings of one controller address. 0 or below means "not known".
 struct AddressRecord {
     std::int32_t Q = -1;  // qualification
@@ -43,9 +45,10 @@ struct AddressRecord {
     std::int32_t V = -1;  // velocity
     std::int32_t A = -1;  // acceleration
     std::int32_t R = 200; // motor resolution, full steps per revolution
-};
 
-enum class AddressField { Q, S, M, V, A, R };
+    std::int32_t& Field(AddressField field);
+    std::int32_t Field(AddressField field) const;
+};
 
 inline constexpr int kAllAddresses = 16;
 inline constexpr int kAddressRecords = 17;

@@ -483,30 +483,13 @@ TEST(CommandCheckerTest, StoredSettingsAndTheirValuesWithoutNumber) {
         {"A64", AddressField::A, 64},
         {"A", AddressField::A, -1},
     };
-    auto field = [](const AddressRecord& r, AddressField f) {
-        switch (f) {
-        case AddressField::Q:
-            return r.Q;
-        case AddressField::S:
-            return r.S;
-        case AddressField::M:
-            return r.M;
-        case AddressField::V:
-            return r.V;
-        case AddressField::A:
-            return r.A;
-        case AddressField::R:
-            break;
-        }
-        return r.R;
-    };
     for (const auto& c : cases) {
         // Address 16: every record takes the value.
         Session all = Linked(2);
         std::string line = c.in;
         ASSERT_EQ(CheckCommandLine(line, all), 0) << c.in;
         for (const auto& r : all.Records)
-            EXPECT_EQ(field(r, c.field), c.stored) << c.in;
+            EXPECT_EQ(r.Field(c.field), c.stored) << c.in;
 
         // Address 3: only record 3.
         Session one = Linked(2);
@@ -515,8 +498,8 @@ TEST(CommandCheckerTest, StoredSettingsAndTheirValuesWithoutNumber) {
         line = c.in;
         ASSERT_EQ(CheckCommandLine(line, one), 0) << c.in;
         for (int i = 0; i < kAddressRecords; ++i)
-            EXPECT_EQ(field(one.Records[i], c.field),
-                      i == 3 ? c.stored : field(before.Records[i], c.field))
+            EXPECT_EQ(one.Records[i].Field(c.field),
+                      i == 3 ? c.stored : before.Records[i].Field(c.field))
                 << c.in << " record " << i;
         EXPECT_EQ(one.CurrentAddress, 3);
     }

@@ -30,20 +30,8 @@
 namespace orvant::test {
 namespace {
 
-class PrintHelpTest : public WorkspaceTest {
+class PrintHelpTest : public MainFormFixture {
 protected:
-    void SetUp() override {
-        WorkspaceTest::SetUp();
-        form = std::make_unique<TMainForm>(session, op);
-        form->CreateTraceWindow();
-        form->resize(800, 600);
-        form->show();
-    }
-    void TearDown() override {
-        form.reset();
-        WorkspaceTest::TearDown();
-    }
-
     std::function<bool(QPrinter&)> ToPdf(const QString& path) {
         return [path](QPrinter& p) {
             p.setOutputFormat(QPrinter::PdfFormat);
@@ -59,9 +47,6 @@ protected:
             return {};
         return QString::fromUtf8(p.readAllStandardOutput());
     }
-
-    Session session;
-    std::unique_ptr<TMainForm> form;
 };
 
 const QRegularExpression kStamp(R"(^\d\d\. \d\d\. \d{4}   \d{1,2}:\d\d$)");

@@ -16,20 +16,8 @@
 namespace orvant::test {
 namespace {
 
-class MainFormTest : public WorkspaceTest {
+class MainFormTest : public MainFormFixture {
 protected:
-    void SetUp() override {
-        WorkspaceTest::SetUp();
-        form = std::make_unique<TMainForm>(session, op);
-        form->CreateTraceWindow();
-        form->resize(800, 600);
-        form->show();
-    }
-    void TearDown() override {
-        form.reset();
-        WorkspaceTest::TearDown();
-    }
-
     TMDIChild* Open(const QString& name, const QByteArray& content = "K\r\n") {
         Write(Path(name), content);
         op.files.push_back(Chosen(Path(name)));
@@ -38,9 +26,6 @@ protected:
     }
 
     QRect Rect(QMdiSubWindow* w) const { return w->geometry(); }
-
-    Session session;
-    std::unique_ptr<TMainForm> form;
 };
 
 TEST_F(MainFormTest, EnablingFollowsTheChildCount) {

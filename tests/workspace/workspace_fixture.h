@@ -2,7 +2,9 @@
 // Every widget test runs in a temporary working directory of its own, so that
 // "orv_win.ini" and "test_soub.txt" land there.
 
+#include "language/session.h"
 #include "support/scripted_operator.h"
+#include "workspace/tmain_form.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <ostream>
 
 QT_BEGIN_NAMESPACE
@@ -60,6 +63,25 @@ protected:
 private:
     QTemporaryDir dir_;
     QString previous_;
+};
+
+// A shown main window of 800 by 600 pixels with its trace window, in its own directory.
+class MainFormFixture : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        form = std::make_unique<TMainForm>(session, op);
+        form->CreateTraceWindow();
+        form->resize(800, 600);
+        form->show();
+    }
+    void TearDown() override {
+        form.reset();
+        WorkspaceTest::TearDown();
+    }
+
+    Session session;
+    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace orvant::test
