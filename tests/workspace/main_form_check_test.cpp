@@ -6,26 +6,10 @@
 
 #include <QAction>
 
-#include <memory>
-
 namespace orvant::test {
 namespace {
 
-class CheckActWinTest : public WorkspaceTest {
-protected:
-    void SetUp() override {
-        WorkspaceTest::SetUp();
-        form = std::make_unique<TMainForm>(session, op);
-        form->CreateTraceWindow();
-        form->show();
-    }
-    void TearDown() override {
-        form.reset();
-        WorkspaceTest::TearDown();
-    }
-    Session session;
-    std::unique_ptr<TMainForm> form;
-};
+using CheckActWinTest = MainFormFixture;
 
 TEST_F(CheckActWinTest, ThePassingScriptReportsItsSizeOnlyWhenAsked) {
     session.ResetAddressSettings();
