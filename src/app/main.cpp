@@ -1,6 +1,7 @@
 // The workbench's entry: the session, the operator, the main window with its controller
-// link, and the start-up sequence, then the message loop.
+// link, the menu commands, and the start-up sequence, then the message loop.
 
+#include "app/workbench_commands.h"
 #include "language/session.h"
 #include "workspace/app_operator.h"
 #include "workspace/start_up.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     orvant::TMainForm form(session, op);
     op.setParentWidget(&form);
     orvant::WorkbenchLink link(session, op, form);
+    orvant::RegisterWorkbenchCommands(form.Commands(), link.Context());
     orvant::RunStartUp(form, op);
     return app.exec();
 }

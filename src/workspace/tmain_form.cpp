@@ -1,5 +1,6 @@
 #include "workspace/tmain_form.h"
 
+#include "commands/report_boxes.h"
 #include "language/program_checker.h"
 #include "language/session.h"
 #include "language/state_file.h"
@@ -25,6 +26,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -39,13 +41,6 @@
 namespace orvant {
 
 namespace {
-
-struct ToolButtonSpec {
-    const char* name;
-    const char* hint;
-    const char* handler;
-    bool enabled;
-};
 
 const ToolButtonSpec kToolButtons[] = {
     {"OpenBtn", "Open|", "FileOpenItemClick", true},
@@ -62,6 +57,16 @@ const ToolButtonSpec kToolButtons[] = {
     {"ExitBtn", "Exit|", "FileExitItemClick", true},
 };
 
+} // namespace
+
+const std::vector<ToolButtonSpec>& ToolButtonTable() {
+    static const std::vector<ToolButtonSpec> table(std::begin(kToolButtons),
+                                                   std::end(kToolButtons));
+    return table;
+}
+
+namespace {
+
 QString HintText(const char* hint) {
     return QString(hint).section('|', 0, 0);
 }
@@ -69,7 +74,7 @@ QString HintText(const char* hint) {
 } // namespace
 
 TMainForm::TMainForm(Session& session, Operator& op, QWidget* parent)
-    : QMainWindow(parent), session_(session), op_(op) {
+    : QMainWindow(parent), session_(session), op_(op), commands_(op) {
     setObjectName("MainForm");
     setWindowTitle("ORVANT PC Utilities ");
     setWindowIcon(ApplicationIcon());
@@ -143,8 +148,7 @@ void TMainForm::BuildMenus() {
             action->setProperty("helpContext", item.helpContext);
         action->setProperty("handler", QString(item.handler));
         const QByteArray handler(item.handler);
-        connect(action, &QAction::triggered, this,
-                [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
+        connect(action, &QAction::triggered, this, [this, handler] { RunMenuCommand(handler); });
         if (item.separatorAfter)
             menu->addSeparator();
     }
@@ -158,7 +162,7 @@ void TMainForm::BuildToolBar() {
     bar->setObjectName("SpeedBar");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (const auto& b : kToolButtons) {
+    for (const auto& b : ToolButtonTable()) {
         auto* button = new QToolButton;
         button->setObjectName(b.name);
         button->setToolTip(HintText(b.hint));
@@ -167,8 +171,7 @@ void TMainForm::BuildToolBar() {
         button->setAutoRaise(true);
         button->setEnabled(b.enabled);
         const QByteArray handler(b.handler);
-        connect(button, &QToolButton::clicked, this,
-                [this, handler] { QMetaObject::invokeMethod(this, handler.constData()); });
+        connect(button, &QToolButton::clicked, this, [this, handler] { RunMenuCommand(handler); });
         bar->addWidget(button);
     }
 }
@@ -220,10 +223,20 @@ void TMainForm::SetTraceLine(const QString& line) {
         traceWin_->AppendTraceLine(line);
 }
 
-void TMainForm::RunCommandHook(const char* handler) {
-    const auto it = commandHooks.constFind(handler);
-    if (it != commandHooks.constEnd() && *it)
-        (*it)();
+bool TMainForm::HasSlot(const char* handler) const {
+    const QMetaObject* meta = metaObject();
+    const int index = meta->indexOfSlot(QByteArray(handler) + "()");
+    return index >= 0 && meta->method(index).access() == QMetaMethod::Public;
+}
+
+bool TMainForm::RunMenuCommand(const QByteArray& handler) {
+    const std::string name = handler.toStdString();
+    if (commands_.Contains(name))
+        return commands_.Run(name);
+    if (!HasSlot(handler.constData()))
+        return false;
+    return commands_.RunExclusive(
+        [this, &handler] { QMetaObject::invokeMethod(this, handler.constData()); });
 }
 
 // --- children -------------------------------------------------------------------------------
@@ -501,11 +514,6 @@ void TMainForm::SaveTraceBuffer1Click() {
         traceWin_->SaveTraceBuffer1Click();
 }
 
-void TMainForm::ExecuteActiveWin1Click() {
-    if (executeActiveWinHook)
-        executeActiveWinHook();
-}
-
 void TMainForm::CheckActiveWin1Click() {
     CheckActWin(true);
 }
@@ -515,12 +523,7 @@ bool TMainForm::CheckActWin(bool reportSuccess) {
     if (!doc)
         return false;
     const ProgramCheckReport report = CheckProgram(doc->Lines(), session_, reportSuccess);
-    for (const ReportBox& box : report.boxes) {
-        if (box.criticalSound)
-            op_.playSound(Sound::CriticalStop);
-        op_.showBox(box.kind == ReportBoxKind::Error ? BoxKind::Error : BoxKind::Information,
-                    QString::fromLatin1(box.text.data(), static_cast<qsizetype>(box.text.size())));
-    }
+    ShowProgramCheckReport(op_, report);
     return report.passed;
 }
 
@@ -815,8 +818,10 @@ void TMainForm::LoadConfig() {
             text += "\r- " + QString::fromStdString(p);
         op_.showBox(BoxKind::Warning, text);
     }
+    // The start-up serial setup counts as a command: no menu item or toolbar button may
+    // start another one while it waits for the controller.
     if (read.HasLink && session_.Link.AutoInit != 0 && serialInitHook)
-        serialInitHook();
+        commands_.RunExclusive(serialInitHook);
 }
 
 // --- shut-down ------------------------------------------------------------------------------
@@ -849,74 +854,5 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     if (closePortHook)
         closePortHook();
 }
-
-// --- commands of the other menus --------------------------------------------------------------
-
-void TMainForm::SetSerialClick() {
-    if (setSerialClickHook)
-        setSerialClickHook();
-}
-
-#define ORVANT_COMMAND(handler)                                                                    \
-    void TMainForm::handler() {                                                                    \
-        RunCommandHook(#handler);                                                                  \
-    }
-
-ORVANT_COMMAND(MotionCalculator1Click)
-ORVANT_COMMAND(AddressLabelClick)
-ORVANT_COMMAND(LoopClick)
-ORVANT_COMMAND(EndofLoop1Click)
-ORVANT_COMMAND(If1Click)
-ORVANT_COMMAND(UserFlagsAll1Click)
-ORVANT_COMMAND(UserFlags1Click)
-ORVANT_COMMAND(Jumps1Click)
-ORVANT_COMMAND(Upload1Click)
-ORVANT_COMMAND(Wait1Click)
-ORVANT_COMMAND(Disable1Click)
-ORVANT_COMMAND(Enable1Click)
-ORVANT_COMMAND(MoveToRegister1Click)
-ORVANT_COMMAND(MoveFromRegister1Click)
-ORVANT_COMMAND(Subrutine1Click)
-ORVANT_COMMAND(EndOfSubrutine1Click)
-ORVANT_COMMAND(Kill1Click)
-ORVANT_COMMAND(ClearKill1Click)
-ORVANT_COMMAND(WholeC1Click)
-ORVANT_COMMAND(Waitforinput1Click)
-ORVANT_COMMAND(SetOutput1Click)
-ORVANT_COMMAND(TurnOn1Click)
-ORVANT_COMMAND(Clear1Click)
-ORVANT_COMMAND(Load1Click)
-ORVANT_COMMAND(Query1Click)
-ORVANT_COMMAND(Order1Click)
-ORVANT_COMMAND(add1Click)
-ORVANT_COMMAND(Subtrack1Click)
-ORVANT_COMMAND(Multiply1Click)
-ORVANT_COMMAND(Divide1Click)
-ORVANT_COMMAND(StartStop1Click)
-ORVANT_COMMAND(Acceleration1Click)
-ORVANT_COMMAND(Velocity1Click)
-ORVANT_COMMAND(PrOfile1Click)
-ORVANT_COMMAND(Equal1Click)
-ORVANT_COMMAND(Backward1Click)
-ORVANT_COMMAND(Direct1Click)
-ORVANT_COMMAND(Forward1Click)
-ORVANT_COMMAND(GoAbsolute1Click)
-ORVANT_COMMAND(GoPositive1Click)
-ORVANT_COMMAND(GoNegative1Click)
-ORVANT_COMMAND(Home1Click)
-ORVANT_COMMAND(Run1Click)
-ORVANT_COMMAND(SeekPositive1Click)
-ORVANT_COMMAND(SeekNegative1Click)
-ORVANT_COMMAND(Reset2Click)
-ORVANT_COMMAND(Reset1Click)
-ORVANT_COMMAND(Index1Click)
-ORVANT_COMMAND(MotorResolution1Click)
-ORVANT_COMMAND(Auxiliaryfunction1Click)
-ORVANT_COMMAND(Microstep1Click)
-ORVANT_COMMAND(Numofprofile1Click)
-ORVANT_COMMAND(Qualification1Click)
-ORVANT_COMMAND(RealMove1Click)
-
-#undef ORVANT_COMMAND
 
 } // namespace orvant

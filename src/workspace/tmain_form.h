@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QPointer>
 
+#include "commands/command_registry.h"
 #include "workspace/help_viewer.h"
 #include <QStringList>
 
@@ -50,7 +51,16 @@ struct MainMenuSpec {
     int helpContext;
 };
 
+// One button of the speed bar: objectName, hint ("short|long"), handler, enabled at start.
+struct ToolButtonSpec {
+    const char* name;
+    const char* hint;
+    const char* handler;
+    bool enabled;
+};
+
 const std::vector<MainMenuSpec>& MainMenuTable();
+const std::vector<ToolButtonSpec>& ToolButtonTable();
 const std::vector<MenuItemSpec>& MenuItemTable();
 
 class TMainForm : public QMainWindow {
@@ -67,12 +77,17 @@ public:
     QAction* Action(const QString& name) const;
     QToolButton* Button(const QString& name) const;
 
-    std::function<void()> setSerialClickHook;   // "&Serial Setup Dialog..." and SpeedButton1
-    std::function<void()> serialInitHook;       // end of LoadConfig when AutoInit is set
-    std::function<void()> executeActiveWinHook; // "&Execute Active Win" and RunBtn
-    std::function<void()> closePortHook;        // last step of a completed shut-down
-    // Commands of the other menus, keyed by their handler name (e.g. "Velocity1Click").
-    QMap<QString, std::function<void()>> commandHooks;
+    std::function<void()> serialInitHook; // end of LoadConfig when AutoInit is set
+    std::function<void()> closePortHook;  // last step of a completed shut-down
+
+    // The menu commands that are not slots of this window, and the one-at-a-time rule that
+    // every menu item and toolbar button obeys.
+    CommandRegistry& Commands() { return commands_; }
+    // Runs a menu item's or toolbar button's handler: a slot of this window or a registered
+    // command. False when it did not run (another command is running, or nothing is wired).
+    bool RunMenuCommand(const QByteArray& handler);
+    // True when `handler` names a public slot of this window.
+    bool HasSlot(const char* handler) const;
 
     // --- workspace -------------------------------------------------------------------------
     QMdiArea* MdiArea() const { return mdiArea_; }
@@ -125,7 +140,6 @@ public slots:
     void FileSaveAsItemClick();
     void SaveTraceBuffer1Click();
     void PrintBtnClick();
-    void ExecuteActiveWin1Click();
     void CheckActiveWin1Click();
     void FileExitItemClick();
     // Edit
@@ -145,69 +159,9 @@ public slots:
     void WindowArrangeItemClick();
     void Trace1Click();
     void ClearTracewindow1Click();
-    void MotionCalculator1Click();
-    // Program
-    void AddressLabelClick();
-    void LoopClick();
-    void EndofLoop1Click();
-    void If1Click();
-    void UserFlagsAll1Click();
-    void UserFlags1Click();
-    void Jumps1Click();
-    void Upload1Click();
-    void Wait1Click();
-    void Disable1Click();
-    void Enable1Click();
-    void MoveToRegister1Click();
-    void MoveFromRegister1Click();
-    void Subrutine1Click();
-    void EndOfSubrutine1Click();
-    void Kill1Click();
-    void ClearKill1Click();
-    void WholeC1Click();
-    // In-Out
-    void Waitforinput1Click();
-    void SetOutput1Click();
-    void TurnOn1Click();
-    void Clear1Click();
-    void Load1Click();
-    void Query1Click();
-    void Order1Click();
-    void add1Click();
-    void Subtrack1Click();
-    void Multiply1Click();
-    void Divide1Click();
-    // Move
-    void StartStop1Click();
-    void Acceleration1Click();
-    void Velocity1Click();
-    void PrOfile1Click();
-    void Equal1Click();
-    void Backward1Click();
-    void Direct1Click();
-    void Forward1Click();
-    void GoAbsolute1Click();
-    void GoPositive1Click();
-    void GoNegative1Click();
-    void Home1Click();
-    void Run1Click();
-    void SeekPositive1Click();
-    void SeekNegative1Click();
-    // Configuration
-    void Reset2Click();
-    void Reset1Click();
-    void Index1Click();
-    void SetSerialClick();
-    void MotorResolution1Click();
-    void Auxiliaryfunction1Click();
-    // Sequencer
-    void Microstep1Click();
-    void Numofprofile1Click();
-    void Qualification1Click();
-    // Help, User
+    // Help
     void Help2Click();
     void HelpAboutItemClick();
-    void RealMove1Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -218,12 +172,12 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
-    void RunCommandHook(const char* handler);
     void FillWindowList();
     void PrintLines(QPrinter& printer, const QFont& font);
 
     Session& session_;
     Operator& op_;
+    CommandRegistry commands_;
     QMdiArea* mdiArea_ = nullptr;
     TTraceWin* traceWin_ = nullptr;
     QList<QMenu*> mainMenus_;

@@ -1,6 +1,7 @@
 #pragma once
 // A test Operator: records every box, question, sound and dialog in order and answers from
-// a script. Anything the test did not script aborts the test with a clear message.
+// a script. Anything the test did not script fails the running test with a clear message
+// (the test program goes on) and is answered with Cancel.
 
 #include "link/operator.h"
 
@@ -31,14 +32,23 @@ public:
     // Only the boxes (kind and text), in order, without sounds and other events.
     QStringList boxes() const;
 
-    // A dialog script step that sets the named controls (objectName) and then accepts
-    // (accept = true) or rejects the dialog. Values: QString for line edits and combo
-    // box texts, bool for check and radio buttons, int for spin boxes, combo box indices
-    // and the checked id of a QButtonGroup-like radio group widget.
+    // A dialog script step that sets the named controls (objectName) and then presses the
+    // dialog's real OK button (accept = true) or its Cancel button, so that the dialog's own
+    // close checks and refusal boxes run. Values: QString for line edits, combo box texts and
+    // widgets with a "text" property, bool for check and radio buttons, int for spin boxes,
+    // combo box indices and the checked id of a radio group widget.
+    // When the dialog refuses to close, it stays shown and the next step in `dialogs` is the
+    // operator's next go at the same dialog.
     static std::function<bool(QDialog&)> fill(std::map<QString, QVariant> values,
                                               bool accept = true);
-    // Sets the named controls of any widget tree; aborts when a name is not found.
+    // A step that only presses OK (or Cancel).
+    static std::function<bool(QDialog&)> press(bool accept = true);
+    // Sets the named controls of any widget tree; fails the test when a name is not found.
     static void setControls(QObject& root, const std::map<QString, QVariant>& values);
+    // Clicks the dialog's OK (accept) or Cancel button: a QDialogButtonBox's button of that
+    // role, or a push button captioned "OK" / "Cancel" (accelerator marks ignored). Fails the
+    // test when the dialog has no such button. True when the dialog closed with that click.
+    static bool pressButton(QDialog& dialog, bool accept);
 
     void showBox(BoxKind kind, const QString& text) override;
     Answer confirm(const QString& text) override;

@@ -1,0 +1,11 @@
+#include "app/workbench_commands.h"
+
+#include "commands/serial_commands.h"
+
+namespace orvant {
+
+void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& context) {
+    RegisterSerialCommands(registry, context);
+}
+
+} // namespace orvant
