@@ -15,7 +15,6 @@ namespace {
 // when it registers them.
 const std::set<std::string> kNotYetBuilt = {
     "ExecuteActiveWin1Click",
-    "MotionCalculator1Click",
     "AddressLabelClick",
     "LoopClick",
     "EndofLoop1Click",
