@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 
+#include <algorithm>
+
 namespace orvant {
 
 TMotion* MotionCalculator1Click(CommandContext& context) {
@@ -17,6 +19,11 @@ TMotion* MotionCalculator1Click(CommandContext& context) {
     workspace->addSubWindow(window);
     window->setWindowIcon(workspace->window()->windowIcon());
     window->show();
+    // Within the workspace, so that the fields are never out of reach.
+    const QSize room = workspace->viewport()->size();
+    window->resize(window->size().boundedTo(room).expandedTo(window->minimumSizeHint()));
+    window->move(std::clamp(window->x(), 0, std::max(0, room.width() - window->width())),
+                 std::clamp(window->y(), 0, std::max(0, room.height() - window->height())));
     workspace->setActiveSubWindow(window);
     window->DEdit->setFocus();
     return window;

@@ -25,7 +25,7 @@ class MotionSketch : public QWidget {
 public:
     explicit MotionSketch(TMotion& owner) : owner_(owner) {
         setObjectName("Diagram");
-        setMinimumSize(300, 190);
+        setMinimumSize(260, 180);
         setAutoFillBackground(true);
         QPalette p = palette();
         p.setColor(QPalette::Window, Qt::white);
