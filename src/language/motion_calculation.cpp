@@ -5,24 +5,19 @@
 
 namespace orvant {
 
+namespace {
+
+constexpr double MotionValues::*kValueMembers[kMotionValueCount] = {
+    &MotionValues::D, &MotionValues::A, &MotionValues::T, &MotionValues::Vm, &MotionValues::Vs};
+
+} // namespace
+
 double& MotionValues::operator[](MotionValue v) {
-    switch (v) {
-    case MotionValue::Distance:
-        return D;
-    case MotionValue::Acceleration:
-        return A;
-    case MotionValue::Time:
-        return T;
-    case MotionValue::MaxVelocity:
-        return Vm;
-    case MotionValue::StartStopVelocity:
-        break;
-    }
-    return Vs;
+    return this->*kValueMembers[static_cast<std::size_t>(v)];
 }
 
 double MotionValues::operator[](MotionValue v) const {
-    return const_cast<MotionValues&>(*this)[v];
+    return this->*kValueMembers[static_cast<std::size_t>(v)];
 }
 
 std::string TrimMotionText(const std::string& text) {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <vector>
 
@@ -252,19 +253,8 @@ TMotion::TMotion(const Session& session, Operator& op, QWidget* parent)
 }
 
 QLineEdit* TMotion::Field(MotionValue value) const {
-    switch (value) {
-    case MotionValue::Distance:
-        return DEdit;
-    case MotionValue::Acceleration:
-        return AEdit;
-    case MotionValue::Time:
-        return TEdit;
-    case MotionValue::MaxVelocity:
-        return MEdit;
-    case MotionValue::StartStopVelocity:
-        break;
-    }
-    return SEdit;
+    const std::array<QLineEdit*, kMotionValueCount> fields = {DEdit, AEdit, TEdit, MEdit, SEdit};
+    return fields[static_cast<std::size_t>(value)];
 }
 
 QLabel* TMotion::Label(const QString& name) const {

@@ -2,13 +2,11 @@
 // child window in the enabling rules, the layouts, printing and the state file without
 // being laid out, printed or recorded.
 
-#include "app/workbench_commands.h"
 #include "language/state_file.h"
 #include "motion/tmotion.h"
+#include "workbench_fixture.h"
 #include "workspace/tmdi_child.h"
 #include "workspace/ttrace_win.h"
-#include "workspace/workbench_link.h"
-#include "workspace_fixture.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -20,24 +18,14 @@
 namespace orvant::test {
 namespace {
 
-class MotionWorkspaceTest : public MainFormFixture {
+class MotionWorkspaceTest : public WorkbenchFixture {
 protected:
-    void SetUp() override {
-        MainFormFixture::SetUp();
-        link = std::make_unique<WorkbenchLink>(session, op, *form);
-        RegisterWorkbenchCommands(form->Commands(), link->Context());
-    }
-    void TearDown() override {
-        link.reset();
-        MainFormFixture::TearDown();
-    }
     TMotion* OpenCalculator() {
         const int before = form->ChildCount();
         form->Action("MotionCalculator1")->trigger();
         EXPECT_EQ(form->ChildCount(), before + 1);
         return qobject_cast<TMotion*>(form->MdiArea()->currentSubWindow());
     }
-    std::unique_ptr<WorkbenchLink> link;
 };
 
 TEST_F(MotionWorkspaceTest, F4OpensANewCalculatorEveryTime) {
