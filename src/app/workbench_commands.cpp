@@ -1,11 +1,13 @@
 #include "app/workbench_commands.h"
 
 #include "commands/serial_commands.h"
+#include "motion/motion_commands.h"
 
 namespace orvant {
 
 void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& context) {
     RegisterSerialCommands(registry, context);
+    RegisterMotionCommands(registry, context);
 }
 
 } // namespace orvant
