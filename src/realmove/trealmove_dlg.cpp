@@ -39,9 +39,25 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+// A caption whose accelerator only moves the focus to its control: on a column of move
+// buttons, an accelerator that clicked the first button would start the motor.
+class FocusLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::Shortcut && buddy()) {
+            buddy()->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+        return QLabel::event(event);
+    }
+};
+
 QLabel* MakeLabel(QWidget* parent, const QString& caption, const QRect& geometry,
                   QWidget* buddy = nullptr) {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new FocusLabel(caption, parent);
     label->setGeometry(geometry);
     if (buddy)
         label->setBuddy(buddy);
@@ -62,7 +78,7 @@ TRealMoveDlg::TRealMoveDlg(Session& session, Operator& op, ControllerLink& link,
     // Controls are created in tab order: the settings row, then the move rows left to right.
     ILStepPerUnit = new QLineEdit(this);
     ILStepPerUnit->setObjectName("ILStepPerUnit");
-    ILStepPerUnit->setGeometry(134, 10, 84, 22);
+    ILStepPerUnit->setGeometry(134, 10, 76, 22);
     ILStepPerUnit->setMaxLength(10);
     ILStepPerUnit->setAlignment(Qt::AlignRight);
     ILStepPerUnit->setValidator(
@@ -73,7 +89,7 @@ TRealMoveDlg::TRealMoveDlg(Session& session, Operator& op, ControllerLink& link,
     IlDecDigit->setObjectName("IlDecDigit");
     IlDecDigit->setGeometry(310, 10, 22, 22);
     IlDecDigit->setInputMask("0;_"); // one digit, "_" while empty
-    MakeLabel(this, "Decimal digits", QRect(226, 12, 82, 18), IlDecDigit);
+    MakeLabel(this, "Decimal digits", QRect(216, 12, 92, 18), IlDecDigit);
 
     Button2 = MakeButton(this, "Button2", "Re&set", QRect(344, 8, 50, 26));
     Button3 = MakeButton(this, "Button3", "Stop", QRect(398, 8, 50, 26));

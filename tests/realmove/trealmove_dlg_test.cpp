@@ -237,6 +237,31 @@ TEST_F(RealMovePanelTest, MicrostepsPerUnitOnEnterAndOnLeaving) {
     EXPECT_TRUE(sim.Log().empty());
 }
 
+TEST_F(RealMovePanelTest, AcceleratorsMoveTheFocusAndEscCloses) {
+    TRealMoveDlg& p = Open();
+    const struct {
+        Qt::Key key;
+        QWidget* focused;
+    } cases[] = {
+        {Qt::Key_R, p.ILRel[0]}, {Qt::Key_A, p.ILAbs[0]}, {Qt::Key_M, p.ILStepPerUnit},
+        {Qt::Key_B, p.BBack[0]}, {Qt::Key_F, p.BFor[0]},  {Qt::Key_G, p.BGo[0]},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), c.key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), c.focused);
+    }
+    QTest::qWait(300);
+    EXPECT_TRUE(sim.Log().empty()) << "a column caption's accelerator starts no move";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier); // Re&set
+    QTest::qWait(300); // an accelerator clicks its button after a short animation
+    ASSERT_TRUE(sim.WaitForLogSize(1, 2.0));
+    EXPECT_EQ(SimCommands(), std::vector<std::string>{"\\"});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_EQ(p.result(), QDialog::Rejected);
+}
+
 TEST_F(RealMovePanelTest, LeavingADistanceFieldShowsTheReachableValue) {
     bench->session.Move.AbsPosition[0] = 2;
     TRealMoveDlg& p = Open();
