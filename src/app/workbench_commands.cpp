@@ -2,12 +2,14 @@
 
 #include "commands/serial_commands.h"
 #include "motion/motion_commands.h"
+#include "realmove/realmove_commands.h"
 
 namespace orvant {
 
 void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& context) {
     RegisterSerialCommands(registry, context);
     RegisterMotionCommands(registry, context);
+    RegisterRealMoveCommands(registry, context);
 }
 
 } // namespace orvant

@@ -65,7 +65,6 @@ const std::set<std::string> kNotYetBuilt = {
     "Microstep1Click",
     "Numofprofile1Click",
     "Qualification1Click",
-    "RealMove1Click",
 };
 
 using WorkbenchCommandsTest = WorkbenchFixture;
