@@ -1,11 +1,17 @@
 #include "app/workbench_commands.h"
 
+#include "commands/immediate_commands.h"
+#include "commands/number_commands.h"
+#include "commands/position_commands.h"
 #include "commands/serial_commands.h"
 
 namespace orvant {
 
 void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& context) {
     RegisterSerialCommands(registry, context);
+    RegisterImmediateCommands(registry, context);
+    RegisterNumberCommands(registry, context);
+    RegisterPositionCommands(registry, context);
 }
 
 } // namespace orvant
