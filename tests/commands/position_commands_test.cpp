@@ -5,6 +5,7 @@
 #include "link/radio_group.h"
 #include "widgets/masked_edit.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 
