@@ -4,6 +4,7 @@
 #include "commands/typed_line.h"
 #include "language/number_commands.h"
 #include "link/operator.h"
+#include "widgets/dialog_buttons.h"
 #include "widgets/dialog_placement.h"
 #include "widgets/masked_edit.h"
 
@@ -40,24 +41,13 @@ TOneNumInputDlg::TOneNumInputDlg(QWidget* parent) : QDialog(parent) {
     MaskEdit1->setMinimumWidth(120);
     Label2->setBuddy(MaskEdit1);
 
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* grid = new QGridLayout;
     grid->addWidget(Label2, 0, 0);
     grid->addWidget(MaskEdit1, 0, 1);
     grid->addWidget(Label3, 1, 0);
     grid->addWidget(Label4, 1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    QHBoxLayout* buttons = OkCancelRow(*this, OKBtn, CancelBtn);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(Label1);

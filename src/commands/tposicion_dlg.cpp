@@ -2,6 +2,7 @@
 
 #include "link/operator.h"
 #include "link/radio_group.h"
+#include "widgets/dialog_buttons.h"
 #include "widgets/dialog_placement.h"
 #include "widgets/masked_edit.h"
 
@@ -41,13 +42,6 @@ TPosicionDlg::TPosicionDlg(Operator& op, std::int32_t m, std::int32_t r, QWidget
     Range = new QLabel(this);
     Range->setObjectName("Range");
 
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     for (QRadioButton* item : Radio->findChildren<QRadioButton*>())
         connect(item, &QRadioButton::toggled, this, [this](bool on) {
             if (on)
@@ -61,10 +55,7 @@ TPosicionDlg::TPosicionDlg(Operator& op, std::int32_t m, std::int32_t r, QWidget
     grid->addWidget(Range, 1, 1);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    QHBoxLayout* buttons = OkCancelRow(*this, OKBtn, CancelBtn);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(Radio);
