@@ -1,5 +1,8 @@
 #include "app/workbench_commands.h"
 
+#include "commands/immediate_commands.h"
+#include "commands/number_commands.h"
+#include "commands/position_commands.h"
 #include "commands/serial_commands.h"
 #include "motion/motion_commands.h"
 #include "realmove/realmove_commands.h"
@@ -10,6 +13,9 @@ void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& contex
     RegisterSerialCommands(registry, context);
     RegisterMotionCommands(registry, context);
     RegisterRealMoveCommands(registry, context);
+    RegisterImmediateCommands(registry, context);
+    RegisterNumberCommands(registry, context);
+    RegisterPositionCommands(registry, context);
 }
 
 } // namespace orvant
