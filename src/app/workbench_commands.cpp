@@ -1,11 +1,15 @@
 #include "app/workbench_commands.h"
 
+#include "commands/sequencer_commands.h"
 #include "commands/serial_commands.h"
+#include "commands/structure_commands.h"
 
 namespace orvant {
 
 void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& context) {
     RegisterSerialCommands(registry, context);
+    RegisterStructureCommands(registry, context);
+    RegisterSequencerCommands(registry, context);
 }
 
 } // namespace orvant

@@ -1,0 +1,90 @@
+#include "commands/command_dialog.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace orvant {
+
+CommandDialog::CommandDialog(const QString& objectName, const QString& title, int helpContext,
+                             QWidget* parent)
+    : QDialog(parent), body_(new QVBoxLayout) {
+    setObjectName(objectName);
+    setWindowTitle(title);
+    setProperty("helpContext", helpContext);
+
+    OKBtn = new QPushButton("OK", this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn->setObjectName("CancelBtn");
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(body_);
+    main->addSpacing(6);
+    main->addLayout(buttons);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLabel* CommandDialog::AddText(const QString& text) {
+    auto* label = new QLabel(text, this);
+    body_->addWidget(label);
+    row_ = nullptr;
+    return label;
+}
+
+RadioGroup* CommandDialog::AddGroup(const QString& name, const QString& title,
+                                    const QStringList& items, int columns, int preselected,
+                                    bool sameRow) {
+    auto* group = new RadioGroup(title, this);
+    group->setObjectName(name);
+    group->setItems(items);
+    group->setColumns(columns);
+    // A preselection beyond the last item selects the last item.
+    group->setCurrentIndex(preselected >= items.size() ? static_cast<int>(items.size()) - 1
+                                                       : preselected);
+    AddControl(group, sameRow);
+    return group;
+}
+
+void CommandDialog::AddControl(QWidget* control, bool sameRow) {
+    if (!sameRow || !row_) {
+        row_ = new QHBoxLayout;
+        row_->setAlignment(Qt::AlignTop);
+        body_->addLayout(row_);
+    }
+    row_->addWidget(control, 0, Qt::AlignTop);
+    if (!first_)
+        first_ = control;
+}
+
+void CommandDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (QScreen* s = screen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    QWidget* focus = first_;
+    if (auto* group = qobject_cast<RadioGroup*>(first_))
+        focus = group->currentButton();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+QStringList NumberedItems(const QString& prefix, int first, int last) {
+    QStringList items;
+    for (int i = first; i <= last; ++i)
+        items << prefix + QString::number(i);
+    return items;
+}
+
+} // namespace orvant
