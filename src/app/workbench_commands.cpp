@@ -1,5 +1,8 @@
 #include "app/workbench_commands.h"
 
+#include "commands/immediate_commands.h"
+#include "commands/number_commands.h"
+#include "commands/position_commands.h"
 #include "commands/sequencer_commands.h"
 #include "commands/serial_commands.h"
 #include "commands/structure_commands.h"
@@ -8,6 +11,9 @@ namespace orvant {
 
 void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& context) {
     RegisterSerialCommands(registry, context);
+    RegisterImmediateCommands(registry, context);
+    RegisterNumberCommands(registry, context);
+    RegisterPositionCommands(registry, context);
     RegisterStructureCommands(registry, context);
     RegisterSequencerCommands(registry, context);
 }

@@ -1,10 +1,12 @@
 #include "command_checker.h"
 
+#include "language/acceleration_bands.h"
 #include "language/controller_models.h"
 
 #include <array>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 namespace orvant {
@@ -219,37 +221,19 @@ bool IsMicrostep(std::int32_t m) {
 }
 
 // The acceleration band that the start/stop velocity S allows; false when S allows none.
+// With S not known every acceleration up to the highest is allowed.
 bool AccelerationBand(std::int32_t s, std::int32_t& lo, std::int32_t& hi) {
-    struct Band {
-        std::int32_t sFrom, sTo, lo, hi;
-    };
-    static constexpr Band kBands[] = {
-        {16, 30, 1, 116},     {31, 61, 1, 464},     {62, 122, 1, 1856},    {123, 244, 1, 7424},
-        {245, 488, 1, 29694}, {489, 976, 2, 65000}, {977, 1950, 8, 65000},
-    };
     if (s <= 0) {
         lo = 1;
         hi = kHighestAcceleration;
         return true;
     }
-    for (const Band& b : kBands) {
-        if (s >= b.sFrom && s <= b.sTo) {
-            lo = b.lo;
-            hi = b.hi;
-            return true;
-        }
-    }
-    return false;
-}
-
-// Positions are counted in 64ths of a full step; with M microsteps per full step a position
-// must be a multiple of 64 div M. A microstep setting above 64 would make that zero, so the
-// step never drops below 1.
-std::int32_t UserStep(std::int32_t m) {
-    if (m <= 0)
-        return 1;
-    const std::int32_t step = 64 / m;
-    return step > 0 ? step : 1;
+    const std::optional<AccelerationLimits> band = StartStopBand(s);
+    if (!band)
+        return false;
+    lo = band->lo;
+    hi = band->hi;
+    return true;
 }
 
 std::uint16_t CheckPort(std::string& line) {
@@ -459,6 +443,16 @@ std::uint16_t CheckByForm(std::string& line, const CommandRule& rule, Session& s
 }
 
 } // namespace
+
+// Positions are counted in 64ths of a full step; with M microsteps per full step a position
+// must be a multiple of 64 div M. A microstep setting above 64 would make that zero, so the
+// step never drops below 1.
+std::int32_t UserStep(std::int32_t m) {
+    if (m <= 0)
+        return 1;
+    const std::int32_t step = 64 / m;
+    return step > 0 ? step : 1;
+}
 
 bool QualificationFits(std::int32_t q, const Session& session) {
     const std::int32_t m = session.CurrentRecord().M;

@@ -34,6 +34,10 @@ inline constexpr std::int32_t kBareSettingValue = -1;
 // nothing beyond the line's own buffer.
 std::uint16_t CheckCommandLine(std::string& line, Session& session);
 
+// The user step of a microstep setting M: 64 div M microsteps, and 1 when M is not known
+// (or so large that the quotient would be 0).
+std::int32_t UserStep(std::int32_t m);
+
 // Whether qualification q suits the microstep setting M of the current address.
 bool QualificationFits(std::int32_t q, const Session& session);
 

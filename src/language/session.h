@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace orvant {
@@ -92,8 +93,11 @@ public:
     std::int32_t LabelCounter = 0;           // program-structure dialogs
     std::array<std::uint8_t, 8> UserFlags{}; // user flags 80..87
     std::int32_t PositionChoice = 2;         // position entry dialog: third item
-    MoveExchangeRecord Move;                 // Real Move panel
-    std::string PendingMoveCommand;          // sent by the move request with wParam 0
+    std::string PositionText;                // position entry dialog: the entry field
+    // One-number entry dialogs: the entry field's text by handler name ("Velocity1Click").
+    std::map<std::string, std::string> EntryTexts;
+    MoveExchangeRecord Move;        // Real Move panel
+    std::string PendingMoveCommand; // sent by the move request with wParam 0
     std::array<std::string, 5> MotionTexts{"64000", "64", "", "1000", "100"};
 };
 
