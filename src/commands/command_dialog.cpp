@@ -1,10 +1,11 @@
 #include "commands/command_dialog.h"
 
+#include "widgets/dialog_placement.h"
+
 #include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -34,7 +35,7 @@ CommandDialog::CommandDialog(const QString& objectName, const QString& title, in
     main->addLayout(body_);
     main->addSpacing(6);
     main->addLayout(buttons);
-    main->setSizeConstraint(QLayout::SetFixedSize);
+    FixBorder(*this);
 }
 
 QLabel* CommandDialog::AddText(const QString& text) {
@@ -71,8 +72,7 @@ void CommandDialog::AddControl(QWidget* control, bool sameRow) {
 
 void CommandDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (QScreen* s = screen())
-        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    CentreOnScreen(*this);
     QWidget* focus = first_;
     if (auto* group = qobject_cast<RadioGroup*>(first_))
         focus = group->currentButton();

@@ -6,12 +6,17 @@
 #include "commands/tcharacteristic_dlg.h"
 #include "commands/tindex_dlg.h"
 #include "commands/tmicrostep_dlg.h"
+#include "commands/tone_num_input_dlg.h"
 #include "commands/tqualification_dlg.h"
+#include "commands/typed_line.h"
 #include "language/command_checker.h"
 #include "language/sequencer_lines.h"
 #include "language/session.h"
 #include "link/controller_link.h"
 #include "link/operator.h"
+#include "widgets/masked_edit.h"
+
+#include <QLabel>
 
 namespace orvant {
 
@@ -71,6 +76,32 @@ void Index1Click(CommandContext& context) {
     context.ShowSettingsSummary();
 }
 
+void MotorResolution1Click(CommandContext& context) {
+    Session& session = context.session;
+    TOneNumInputDlg dialog(context.dialogParent);
+    dialog.setWindowTitle("Motor Resolution");
+    dialog.setProperty("helpContext", 10705);
+    dialog.Label1->setText("Set number of full steps per revolution");
+    dialog.SetRangeText("(10 to 1000)");
+    dialog.MaskEdit1->setEditMask("!999;1;.");
+    dialog.MaskEdit1->setText(QString::number(session.CurrentRecord().R));
+    for (;;) {
+        if (!context.op.runDialog(dialog))
+            return;
+        // Not a controller command: the resolution sizes the revolutions unit of the
+        // position entry, so a resolution without a size is refused.
+        const MotorResolutionEntry entry =
+            ParseMotorResolution(dialog.EntryText().toLatin1().toStdString());
+        if (entry.code != 0) {
+            ShowCommandError(context.op, entry.code);
+            continue;
+        }
+        session.SetAddressValue(AddressField::R, entry.value);
+        context.ShowSettingsSummary();
+        return;
+    }
+}
+
 void Auxiliaryfunction1Click(CommandContext& context) {
     TAuxFunctionDlg dialog(context.dialogParent);
     if (context.op.runDialog(dialog))
@@ -84,6 +115,7 @@ void RegisterSequencerCommands(CommandRegistry& registry, CommandContext& contex
                          {"Qualification1Click", Qualification1Click},
                          {"Numofprofile1Click", Numofprofile1Click},
                          {"Index1Click", Index1Click},
+                         {"MotorResolution1Click", MotorResolution1Click},
                          {"Auxiliaryfunction1Click", Auxiliaryfunction1Click},
                      });
 }

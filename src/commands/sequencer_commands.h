@@ -14,6 +14,7 @@ void Microstep1Click(CommandContext& context);
 void Qualification1Click(CommandContext& context);
 void Numofprofile1Click(CommandContext& context);
 void Index1Click(CommandContext& context);
+void MotorResolution1Click(CommandContext& context);
 void Auxiliaryfunction1Click(CommandContext& context);
 
 } // namespace orvant

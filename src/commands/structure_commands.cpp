@@ -3,12 +3,17 @@
 #include "commands/command_context.h"
 #include "commands/handler_table.h"
 #include "commands/taddress_dialog.h"
+#include "commands/tif_cmd_dlg.h"
 #include "commands/tjump_cmd_dlg.h"
+#include "commands/tloop_dlg.h"
 #include "commands/tmove_reg_dlg.h"
 #include "commands/tsubroutine_dlg.h"
 #include "commands/tuser_all_fleg_dlg.h"
 #include "commands/tuser_fleg_dlg.h"
+#include "commands/twait_dlg.h"
 #include "commands/twait_for_input_dlg.h"
+#include "commands/twhole_cmd_dlg.h"
+#include "commands/typed_line.h"
 #include "language/session.h"
 #include "language/structure_lines.h"
 #include "link/controller_link.h"
@@ -99,10 +104,44 @@ void SetOutput1Click(CommandContext& context) {
     InputLevel(context, TWaitForInputDlg::Use::SetOutput);
 }
 
+// Typed dialogs: the line is the prefix and the field's text, checked before it is sent.
+
+void LoopClick(CommandContext& context) {
+    TLoopDlg dialog(context.dialogParent);
+    RunTypedDialog(context, dialog, 'L');
+}
+
+void If1Click(CommandContext& context) {
+    TIfCmdDlg dialog(context.op, context.dialogParent);
+    RunTypedDialog(context, dialog, 'I');
+}
+
+void Wait1Click(CommandContext& context) {
+    TWaitDlg dialog(context.dialogParent);
+    RunTypedDialog(context, dialog, 'W');
+}
+
+void WholeC1Click(CommandContext& context) {
+    TWholeCmdDlg dialog(context.dialogParent);
+    for (;;) {
+        // Typing replaces the previous line.
+        dialog.Edit1->selectAll();
+        if (!context.op.runDialog(dialog))
+            return;
+        // An accepted line may have changed the settings or the current address.
+        if (SendTypedLine(context, dialog.EntryText()).sent())
+            context.ShowSettingsSummary();
+    }
+}
+
 void RegisterStructureCommands(CommandRegistry& registry, CommandContext& context) {
     RegisterHandlers(registry, context,
                      {
                          {"AddressLabelClick", AddressLabelClick},
+                         {"LoopClick", LoopClick},
+                         {"If1Click", If1Click},
+                         {"Wait1Click", Wait1Click},
+                         {"WholeC1Click", WholeC1Click},
                          {"Jumps1Click", Jumps1Click},
                          {"Subrutine1Click", Subrutine1Click},
                          {"MoveToRegister1Click", MoveToRegister1Click},

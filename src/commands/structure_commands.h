@@ -11,6 +11,10 @@ struct CommandContext;
 void RegisterStructureCommands(CommandRegistry& registry, CommandContext& context);
 
 void AddressLabelClick(CommandContext& context);
+void LoopClick(CommandContext& context);
+void If1Click(CommandContext& context);
+void Wait1Click(CommandContext& context);
+void WholeC1Click(CommandContext& context);
 void Jumps1Click(CommandContext& context);
 void Subrutine1Click(CommandContext& context);
 void MoveToRegister1Click(CommandContext& context);

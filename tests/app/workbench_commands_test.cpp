@@ -16,12 +16,7 @@ namespace {
 const std::set<std::string> kNotYetBuilt = {
     "ExecuteActiveWin1Click",
     "MotionCalculator1Click",
-    "LoopClick",
-    "If1Click",
     "Upload1Click",
-    "Wait1Click",
-    "WholeC1Click",
-    "MotorResolution1Click",
     "RealMove1Click",
 };
 
