@@ -4,15 +4,23 @@
 #include "commands/taddress_dialog.h"
 #include "commands/taux_function_dlg.h"
 #include "commands/tcharacteristic_dlg.h"
+#include "commands/tif_cmd_dlg.h"
 #include "commands/tindex_dlg.h"
 #include "commands/tjump_cmd_dlg.h"
+#include "commands/tloop_dlg.h"
 #include "commands/tmicrostep_dlg.h"
 #include "commands/tmove_reg_dlg.h"
 #include "commands/tqualification_dlg.h"
 #include "commands/tsubroutine_dlg.h"
 #include "commands/tuser_all_fleg_dlg.h"
 #include "commands/tuser_fleg_dlg.h"
+#include "commands/twait_dlg.h"
 #include "commands/twait_for_input_dlg.h"
+#include "commands/twhole_cmd_dlg.h"
+#include "support/scripted_operator.h"
+#include "widgets/masked_edit.h"
+
+#include <QLineEdit>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -108,6 +116,43 @@ TEST(DialogKeyboard, EscapeCancels) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    }
+}
+
+// The typed dialogs open with their entry field focused; typing fills it, Enter confirms.
+TEST(DialogKeyboard, TypedDialogsTakeTheEntryAndEnter) {
+    ScriptedOperator op;
+    struct Case {
+        const char* name;
+        std::function<std::unique_ptr<QDialog>()> make;
+        const char* keys;
+        const char* text; // the field's text afterwards
+        bool closes;      // Enter closes the dialog
+    } const cases[] = {
+        {"loop", Make<TLoopDlg>(), "25", "25 ", true},
+        {"wait", Make<TWaitDlg>(), "1500", "1500    ", true},
+        {"if complete", [&op] { return std::make_unique<TIfCmdDlg>(op); }, "12h05", "12H05", true},
+        {"if incomplete", [&op] { return std::make_unique<TIfCmdDlg>(op); }, "12h", "12H  ", false},
+        {"whole", Make<TWholeCmdDlg>(), "v1500", "v1500", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto dialog = c.make();
+        ASSERT_TRUE(ShowActive(*dialog));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(qobject_cast<QLineEdit*>(focus), nullptr);
+        QTest::keyClicks(focus, c.keys);
+        QObject* field = dialog->findChild<QObject*>("MaskEdit1");
+        if (!field)
+            field = dialog->findChild<QObject*>("Edit1");
+        EXPECT_EQ(field->property("text").toString(), c.text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(dialog->isVisible(), !c.closes);
+        if (!c.closes) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            EXPECT_FALSE(dialog->isVisible());
+            EXPECT_EQ(dialog->result(), QDialog::Rejected);
+        }
     }
 }
 
