@@ -1,11 +1,11 @@
 #include "commands/command_dialog.h"
 
+#include "widgets/dialog_buttons.h"
 #include "widgets/dialog_placement.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -18,18 +18,7 @@ CommandDialog::CommandDialog(const QString& objectName, const QString& title, in
     setWindowTitle(title);
     setProperty("helpContext", helpContext);
 
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    QHBoxLayout* buttons = OkCancelRow(*this, OKBtn, CancelBtn);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(body_);

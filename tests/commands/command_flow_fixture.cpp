@@ -1,5 +1,6 @@
 #include "command_flow_fixture.h"
 
+#include "commands/position_commands.h"
 #include "commands/sequencer_commands.h"
 #include "commands/structure_commands.h"
 #include "language/session.h"
@@ -27,6 +28,7 @@ void CommandFlowTest::SetUp() {
     registry = std::make_unique<CommandRegistry>(bench->op);
     RegisterStructureCommands(*registry, *context);
     RegisterSequencerCommands(*registry, *context);
+    RegisterPositionCommands(*registry, *context);
 }
 
 void CommandFlowTest::TearDown() {

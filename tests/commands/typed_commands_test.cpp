@@ -4,6 +4,7 @@
 #include "command_flow_fixture.h"
 #include "language/session.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -130,6 +131,16 @@ TEST_F(TypedCommands, MotorResolutionSetsTheResolutionAndSendsNothing) {
         return ScriptedOperator::pressButton(dialog, false);
     });
     Run("MotorResolution1Click");
+    // The position entry sizes its revolutions unit with it.
+    QStringList items;
+    NextStep([&items](QDialog& dialog) {
+        for (auto* b : dialog.findChildren<QAbstractButton*>())
+            items << b->text();
+        return ScriptedOperator::pressButton(dialog, false);
+    });
+    Run("GoAbsolute1Click");
+    EXPECT_TRUE(items.contains("Num. of revolutions ( 400 full steps per revolution)"))
+        << items.join("|").toStdString();
     EXPECT_TRUE(Sent(0).empty());
     EXPECT_TRUE(bench->op.boxes().isEmpty());
 }
