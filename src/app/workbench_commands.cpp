@@ -6,6 +6,8 @@
 #include "commands/sequencer_commands.h"
 #include "commands/serial_commands.h"
 #include "commands/structure_commands.h"
+#include "motion/motion_commands.h"
+#include "realmove/realmove_commands.h"
 
 namespace orvant {
 
@@ -16,6 +18,8 @@ void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& contex
     RegisterPositionCommands(registry, context);
     RegisterStructureCommands(registry, context);
     RegisterSequencerCommands(registry, context);
+    RegisterMotionCommands(registry, context);
+    RegisterRealMoveCommands(registry, context);
 }
 
 } // namespace orvant

@@ -53,11 +53,12 @@ int Run(int argc, char** argv) {
                     c.Link.FastIndexer, c.Link.BaudIndex, c.Link.ChannelIndex, c.Link.AutoInit);
     if (read.HasMove) {
         std::printf("move\trelative=%.17g,%.17g,%.17g,%.17g absolute=%.17g,%.17g,%.17g,%.17g",
-                    c.Move.Relative[0], c.Move.Relative[1], c.Move.Relative[2], c.Move.Relative[3],
-                    c.Move.Absolute[0], c.Move.Absolute[1], c.Move.Absolute[2], c.Move.Absolute[3]);
+                    c.Move.RelDistance[0], c.Move.RelDistance[1], c.Move.RelDistance[2],
+                    c.Move.RelDistance[3], c.Move.AbsPosition[0], c.Move.AbsPosition[1],
+                    c.Move.AbsPosition[2], c.Move.AbsPosition[3]);
         std::printf(" microsteps=%d digits=%d position=%d done=%u answered=%u\n",
-                    c.Move.MicrostepsPerUnit, c.Move.Digits, c.Move.Position, c.Move.Done,
-                    c.Move.Answered);
+                    c.Move.StepsPerUnit, c.Move.DecimalDigits, c.Move.UploadedPosition,
+                    c.Move.UploadDone, c.Move.UploadAnswered);
     }
     if (read.HasSize)
         std::printf("size\t%ux%u\n", c.Width, c.Height);

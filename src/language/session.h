@@ -23,15 +23,16 @@ struct LinkSettings {
 };
 static_assert(sizeof(LinkSettings) == 7);
 
-// The Real Move panel's exchange record, stored whole (bit for bit) in the state file.
+// The Real Move panel's exchange record, stored whole (bit for bit) in the state file. The
+// position read of the controller link fills the three upload fields.
 struct MoveExchangeRecord {
-    double Relative[4] = {0, 0, 0, 0}; // relative distances 1..4 in user units
-    double Absolute[4] = {0, 0, 0, 0}; // absolute positions 1..4 in user units
-    std::int32_t MicrostepsPerUnit = 10;
-    std::int32_t Digits = 1;
-    std::int32_t Position = 0; // last uploaded absolute position in microsteps
-    std::uint8_t Done = 0;     // upload finished
-    std::uint8_t Answered = 0; // upload answered
+    double RelDistance[4] = {0, 0, 0, 0}; // relative distances 1..4 in user units, never negative
+    double AbsPosition[4] = {0, 0, 0, 0}; // absolute positions 1..4 in user units, never negative
+    std::int32_t StepsPerUnit = 10;       // microsteps per user unit, 1..8000000
+    std::int32_t DecimalDigits = 1;       // digits after the point when the panel opens
+    std::int32_t UploadedPosition = 0;    // last absolute position read, in microsteps
+    std::uint8_t UploadDone = 0;          // a position read has finished
+    std::uint8_t UploadAnswered = 0;      // all three bytes of the last position read arrived
     std::uint8_t Padding[2] = {0, 0};
 };
 static_assert(sizeof(MoveExchangeRecord) == 80);

@@ -70,15 +70,15 @@ LinkSettings DecodeLinkBlock(const std::uint8_t* b) {
 std::vector<std::uint8_t> EncodeMoveRecord(const MoveExchangeRecord& m) {
     std::vector<std::uint8_t> out;
     out.reserve(kMoveRecordSize);
-    for (double d : m.Relative)
+    for (double d : m.RelDistance)
         PutF64(out, d);
-    for (double d : m.Absolute)
+    for (double d : m.AbsPosition)
         PutF64(out, d);
-    PutI32(out, m.MicrostepsPerUnit);
-    PutI32(out, m.Digits);
-    PutI32(out, m.Position);
-    out.push_back(m.Done);
-    out.push_back(m.Answered);
+    PutI32(out, m.StepsPerUnit);
+    PutI32(out, m.DecimalDigits);
+    PutI32(out, m.UploadedPosition);
+    out.push_back(m.UploadDone);
+    out.push_back(m.UploadAnswered);
     out.push_back(m.Padding[0]);
     out.push_back(m.Padding[1]);
     return out;
@@ -87,14 +87,14 @@ std::vector<std::uint8_t> EncodeMoveRecord(const MoveExchangeRecord& m) {
 MoveExchangeRecord DecodeMoveRecord(const std::uint8_t* b) {
     MoveExchangeRecord m;
     for (int i = 0; i < 4; ++i)
-        m.Relative[i] = GetF64(b + 8 * i);
+        m.RelDistance[i] = GetF64(b + 8 * i);
     for (int i = 0; i < 4; ++i)
-        m.Absolute[i] = GetF64(b + 32 + 8 * i);
-    m.MicrostepsPerUnit = GetI32(b + 64);
-    m.Digits = GetI32(b + 68);
-    m.Position = GetI32(b + 72);
-    m.Done = b[76];
-    m.Answered = b[77];
+        m.AbsPosition[i] = GetF64(b + 32 + 8 * i);
+    m.StepsPerUnit = GetI32(b + 64);
+    m.DecimalDigits = GetI32(b + 68);
+    m.UploadedPosition = GetI32(b + 72);
+    m.UploadDone = b[76];
+    m.UploadAnswered = b[77];
     m.Padding[0] = b[78];
     m.Padding[1] = b[79];
     return m;
@@ -182,9 +182,9 @@ StateFileRead DecodeStateFile(const std::vector<std::uint8_t>& bytes) {
     }
     if (size >= kLinkBlockSize + kMoveRecordSize) {
         MoveExchangeRecord m = DecodeMoveRecord(p + kLinkBlockSize);
-        if (m.MicrostepsPerUnit < 1 || m.MicrostepsPerUnit > kMaxMicrostepsPerUnit) {
+        if (m.StepsPerUnit < 1 || m.StepsPerUnit > kMaxMicrostepsPerUnit) {
             read.Problems.push_back("microsteps per unit out of range");
-            m.MicrostepsPerUnit = MoveExchangeRecord{}.MicrostepsPerUnit;
+            m.StepsPerUnit = MoveExchangeRecord{}.StepsPerUnit;
         }
         c.Move = m;
         read.HasMove = true;

@@ -112,9 +112,9 @@ void ControllerLink::ReadPosition() {
             weight *= 256;
         }
     }
-    session_.Move.Answered = answered ? 1 : 0;
-    session_.Move.Position = static_cast<std::int32_t>(value);
-    session_.Move.Done = 1;
+    session_.Move.UploadAnswered = answered ? 1 : 0;
+    session_.Move.UploadedPosition = static_cast<std::int32_t>(value);
+    session_.Move.UploadDone = 1;
 }
 
 QString ControllerLink::SendTraceLine(const std::string& text, const QString& timeOfDay) {

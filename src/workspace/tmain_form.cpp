@@ -693,6 +693,11 @@ QRect TMainForm::NormalGeometry(const QMdiSubWindow* window) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A child window that leaves the workspace without another one becoming active (a motion
+    // calculator closed by its own button) still changes the child count.
+    if (event->type() == QEvent::ChildRemoved && !destroying_ && mdiArea_ &&
+        watched == mdiArea_->viewport())
+        QTimer::singleShot(0, this, [this] { UpdateMenuItems(); });
     // The rectangle of a child in its normal state, kept for the state file while the
     // child is minimised or maximised.
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {

@@ -1,9 +1,7 @@
 // Every menu item and toolbar button reaches a handler: a slot of the main window or a
 // command that a feature group registered at start-up.
 
-#include "app/workbench_commands.h"
-#include "workspace/workbench_link.h"
-#include "workspace_fixture.h"
+#include "workbench_fixture.h"
 
 #include <set>
 #include <string>
@@ -15,24 +13,10 @@ namespace {
 // when it registers them.
 const std::set<std::string> kNotYetBuilt = {
     "ExecuteActiveWin1Click",
-    "MotionCalculator1Click",
     "Upload1Click",
-    "RealMove1Click",
 };
 
-class WorkbenchCommandsTest : public MainFormFixture {
-protected:
-    void SetUp() override {
-        MainFormFixture::SetUp();
-        link = std::make_unique<WorkbenchLink>(session, op, *form);
-        RegisterWorkbenchCommands(form->Commands(), link->Context());
-    }
-    void TearDown() override {
-        link.reset();
-        MainFormFixture::TearDown();
-    }
-    std::unique_ptr<WorkbenchLink> link;
-};
+using WorkbenchCommandsTest = WorkbenchFixture;
 
 TEST_F(WorkbenchCommandsTest, EveryMenuItemAndButtonHasAHandler) {
     std::set<std::string> handlers;

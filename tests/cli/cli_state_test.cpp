@@ -49,7 +49,7 @@ std::string WriteImage(const std::vector<std::uint8_t>& bytes) {
 StateFileContent Sample() {
     StateFileContent c;
     c.Link.ModelCode = 9;
-    c.Move.Relative[0] = 0.1;
+    c.Move.RelDistance[0] = 0.1;
     c.Width = 469;
     c.Height = 331;
     c.ChildCount = 2;

@@ -61,15 +61,15 @@ TEST(StateFileTest, FirstRunWithTwoDocumentsIs921BytesLaidOutByOffset) {
 TEST(StateFileTest, RoundTripKeepsEveryValueAndDoublesBitForBit) {
     StateFileContent c = TwoDocuments();
     c.Link = LinkSettings{9, 1, 2, 0, 3, 1, 0};
-    c.Move.Relative[0] = 0.1;
-    c.Move.Relative[3] = -1e300;
-    c.Move.Absolute[1] = std::numeric_limits<double>::denorm_min();
-    c.Move.Absolute[2] = -0.0;
-    c.Move.MicrostepsPerUnit = 8000000;
-    c.Move.Digits = 3;
-    c.Move.Position = -123456;
-    c.Move.Done = 1;
-    c.Move.Answered = 1;
+    c.Move.RelDistance[0] = 0.1;
+    c.Move.RelDistance[3] = -1e300;
+    c.Move.AbsPosition[1] = std::numeric_limits<double>::denorm_min();
+    c.Move.AbsPosition[2] = -0.0;
+    c.Move.StepsPerUnit = 8000000;
+    c.Move.DecimalDigits = 3;
+    c.Move.UploadedPosition = -123456;
+    c.Move.UploadDone = 1;
+    c.Move.UploadAnswered = 1;
     c.Documents[1].Left = -20;
 
     const StateFileRead r = DecodeStateFile(EncodeStateFile(c));
@@ -77,7 +77,7 @@ TEST(StateFileTest, RoundTripKeepsEveryValueAndDoublesBitForBit) {
     ASSERT_TRUE(r.HasLink && r.HasMove && r.HasSize && r.HasCount && r.HasTrace);
     EXPECT_EQ(EncodeLinkBlock(r.Content.Link), EncodeLinkBlock(c.Link));
     EXPECT_EQ(EncodeMoveRecord(r.Content.Move), EncodeMoveRecord(c.Move));
-    EXPECT_TRUE(std::signbit(r.Content.Move.Absolute[2]));
+    EXPECT_TRUE(std::signbit(r.Content.Move.AbsPosition[2]));
     EXPECT_EQ(r.Content.Width, 469);
     EXPECT_EQ(r.Content.Height, 331);
     EXPECT_EQ(r.Content.ChildCount, 3);
@@ -171,11 +171,11 @@ TEST(StateFileTest, OutOfRangeBytesFallBackToDefaults) {
 TEST(StateFileTest, MicrostepsPerUnitOutsideItsRangeIsDefaulted) {
     for (std::int32_t bad : {0, -5, 8000001}) {
         StateFileContent c = TwoDocuments();
-        c.Move.MicrostepsPerUnit = bad;
-        c.Move.Relative[0] = 2.5;
+        c.Move.StepsPerUnit = bad;
+        c.Move.RelDistance[0] = 2.5;
         const StateFileRead r = DecodeStateFile(EncodeStateFile(c));
-        EXPECT_EQ(r.Content.Move.MicrostepsPerUnit, 10) << bad;
-        EXPECT_EQ(r.Content.Move.Relative[0], 2.5);
+        EXPECT_EQ(r.Content.Move.StepsPerUnit, 10) << bad;
+        EXPECT_EQ(r.Content.Move.RelDistance[0], 2.5);
     }
 }
 

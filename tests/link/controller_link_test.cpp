@@ -257,11 +257,11 @@ TEST_F(SimLinkTest, AnswersArriveThroughThePollTimer) {
 TEST_F(SimLinkTest, ReadPositionAssemblesLeastSignificantFirst) {
     OpenLink();
     sim.SetPosition(10000); // 0x10 0x27 0x00
-    bench->session.Move.Done = 0;
+    bench->session.Move.UploadDone = 0;
     bench->link.ReadPosition();
-    EXPECT_EQ(bench->session.Move.Position, 10000);
-    EXPECT_EQ(bench->session.Move.Answered, 1);
-    EXPECT_EQ(bench->session.Move.Done, 1);
+    EXPECT_EQ(bench->session.Move.UploadedPosition, 10000);
+    EXPECT_EQ(bench->session.Move.UploadAnswered, 1);
+    EXPECT_EQ(bench->session.Move.UploadDone, 1);
     EXPECT_EQ(SimCommands(), (std::vector<std::string>{"U1", "U2", "U3"}));
 }
 
@@ -270,9 +270,9 @@ TEST_F(SimLinkTest, ReadPositionStopsAtTheFirstMissingByte) {
     sim.SetPosition(0x123410);
     sim.SetRegisterAnswer(2, std::nullopt);
     bench->link.ReadPosition();
-    EXPECT_EQ(bench->session.Move.Position, 0x10);
-    EXPECT_EQ(bench->session.Move.Answered, 0);
-    EXPECT_EQ(bench->session.Move.Done, 1);
+    EXPECT_EQ(bench->session.Move.UploadedPosition, 0x10);
+    EXPECT_EQ(bench->session.Move.UploadAnswered, 0);
+    EXPECT_EQ(bench->session.Move.UploadDone, 1);
     EXPECT_EQ(SimCommands(), (std::vector<std::string>{"U1", "U2"})); // U3 never sent
 }
 
@@ -280,8 +280,8 @@ TEST_F(SimLinkTest, ReadPositionOfTheHighestPosition) {
     OpenLink();
     sim.SetPosition(0xFFFFFF);
     bench->link.ReadPosition();
-    EXPECT_EQ(bench->session.Move.Position, 16777215);
-    EXPECT_EQ(bench->session.Move.Answered, 1);
+    EXPECT_EQ(bench->session.Move.UploadedPosition, 16777215);
+    EXPECT_EQ(bench->session.Move.UploadAnswered, 1);
 }
 
 TEST_F(SimLinkTest, MoveCommandSendsThePendingCommandOrRunAfterAPause) {

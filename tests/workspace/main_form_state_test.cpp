@@ -60,8 +60,8 @@ TEST_F(StateTest, RoundTripRestoresLinkMoveSizeTraceAndDocumentsWithCaretAndRect
     {
         Session session;
         session.Link = LinkSettings{6, 1, 2, 0, 3, 1, 1};
-        session.Move.Relative[2] = 0.1 + 0.2;
-        session.Move.MicrostepsPerUnit = 12345;
+        session.Move.RelDistance[2] = 0.1 + 0.2;
+        session.Move.StepsPerUnit = 12345;
         auto form = MakeForm(session);
         form->resize(700, 500);
         form->SetTraceLine("first");
@@ -82,8 +82,8 @@ TEST_F(StateTest, RoundTripRestoresLinkMoveSizeTraceAndDocumentsWithCaretAndRect
     form->LoadConfig();
     EXPECT_EQ(form->LayoutMode, 0);
     EXPECT_EQ(EncodeLinkBlock(session.Link), (std::vector<std::uint8_t>{6, 1, 2, 0, 3, 1, 1}));
-    EXPECT_EQ(session.Move.Relative[2], 0.1 + 0.2);
-    EXPECT_EQ(session.Move.MicrostepsPerUnit, 12345);
+    EXPECT_EQ(session.Move.RelDistance[2], 0.1 + 0.2);
+    EXPECT_EQ(session.Move.StepsPerUnit, 12345);
     EXPECT_EQ(session.MemoryBits, 40000) << "memory size is not stored";
     EXPECT_EQ(form->size(), QSize(700, 500));
     EXPECT_EQ(serialInits, QStringList{"SerialInit"});
