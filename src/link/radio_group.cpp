@@ -2,13 +2,13 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace orvant {
 
 RadioGroup::RadioGroup(const QString& title, QWidget* parent)
-    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)), layout_(new QVBoxLayout(this)) {
+    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)), layout_(new QGridLayout(this)) {
     buttons_->setExclusive(true);
 }
 
@@ -23,15 +23,37 @@ void RadioGroup::setItems(const QStringList& items) {
         auto* b = new QRadioButton(items[i], this);
         b->setObjectName(objectName() + QString::number(i));
         buttons_->addButton(b, i);
-        layout_->addWidget(b);
     }
     for (int i = static_cast<int>(items.size()); i < existing.size(); ++i) {
         QAbstractButton* b = buttons_->button(i);
         buttons_->removeButton(b);
         delete b;
     }
+    relayout();
     if (selected < items.size())
         setCurrentIndex(selected);
+}
+
+void RadioGroup::setColumns(int columns) {
+    columns_ = columns < 1 ? 1 : columns;
+    relayout();
+}
+
+void RadioGroup::relayout() {
+    const auto all = buttons_->buttons();
+    const int count = static_cast<int>(all.size());
+    const int rows = (count + columns_ - 1) / columns_;
+    for (int i = 0; i < count; ++i) {
+        QAbstractButton* b = buttons_->button(i);
+        layout_->removeWidget(b);
+        layout_->addWidget(b, rows ? i % rows : 0, rows ? i / rows : 0);
+    }
+}
+
+QAbstractButton* RadioGroup::currentButton() const {
+    if (QAbstractButton* checked = buttons_->checkedButton())
+        return checked;
+    return buttons_->button(0);
 }
 
 QStringList RadioGroup::items() const {

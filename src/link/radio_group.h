@@ -1,12 +1,14 @@
 #pragma once
 // A titled group of radio buttons, one per item, with the selected item as the
-// `currentIndex` property (-1 when none is selected).
+// `currentIndex` property (-1 when none is selected). The items fill the columns top to
+// bottom, one column after the other.
 
 #include <QGroupBox>
 #include <QStringList>
 
+class QAbstractButton;
 class QButtonGroup;
-class QVBoxLayout;
+class QGridLayout;
 
 namespace orvant {
 
@@ -21,10 +23,17 @@ public:
     QStringList items() const;
     int currentIndex() const;
     void setCurrentIndex(int index);
+    // Number of columns (at least 1); the items are laid out again.
+    void setColumns(int columns);
+    // The button of the selected item, or the first one; null without items.
+    QAbstractButton* currentButton() const;
 
 private:
     QButtonGroup* buttons_;
-    QVBoxLayout* layout_;
+    void relayout();
+
+    QGridLayout* layout_;
+    int columns_ = 1;
 };
 
 } // namespace orvant

@@ -13,26 +13,7 @@ namespace {
 // when it registers them.
 const std::set<std::string> kNotYetBuilt = {
     "ExecuteActiveWin1Click",
-    "AddressLabelClick",
-    "LoopClick",
-    "If1Click",
-    "UserFlagsAll1Click",
-    "UserFlags1Click",
-    "Jumps1Click",
     "Upload1Click",
-    "Wait1Click",
-    "MoveToRegister1Click",
-    "MoveFromRegister1Click",
-    "Subrutine1Click",
-    "WholeC1Click",
-    "Waitforinput1Click",
-    "SetOutput1Click",
-    "Index1Click",
-    "MotorResolution1Click",
-    "Auxiliaryfunction1Click",
-    "Microstep1Click",
-    "Numofprofile1Click",
-    "Qualification1Click",
 };
 
 using WorkbenchCommandsTest = WorkbenchFixture;
