@@ -822,8 +822,9 @@ void TMainForm::LoadConfig() {
             traceWin_->setGeometry(StoredGeometry(c.Trace));
         traceWin_->Editor->SetCaretOffset(std::max(0, c.Trace.Caret));
     }
+    const bool closedBefore = shutDownDone_;
     TMDIChild* last = ReopenDocuments(c.Documents);
-    if (shutDownDone_)
+    if (shutDownDone_ && !closedBefore)
         return; // closed while the documents were reopening
     if (last)
         mdiArea_->setActiveSubWindow(last);
@@ -861,7 +862,8 @@ TMDIChild* TMainForm::ReopenDocuments(const std::vector<WindowRecord>& records) 
     QList<QPointer<TMDIChild>> reopened;
     QElapsedTimer sinceEvents;
     sinceEvents.start();
-    while (reopenNext_ < reopenRecords_.size() && !shutDownDone_) {
+    const bool closedBefore = shutDownDone_;
+    while (reopenNext_ < reopenRecords_.size() && (closedBefore || !shutDownDone_)) {
         const WindowRecord r = reopenRecords_[reopenNext_++];
         const QString name = QFile::decodeName(
             QByteArray(r.FileName.data(), static_cast<qsizetype>(r.FileName.size())));
