@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     op.setParentWidget(&form);
     orvant::WorkbenchLink link(session, op, form);
     orvant::RegisterWorkbenchCommands(form.Commands(), link.Context());
-    orvant::RunStartUp(form, op);
+    if (!orvant::RunStartUp(form, op))
+        return 0;
     return app.exec();
 }

@@ -10,12 +10,13 @@
 
 #include "cli_command.h"
 
+#include "files/regular_file.h"
 #include "language/command_errors.h"
 #include "language/controller_models.h"
 #include "language/program_checker.h"
+#include "language/script_text.h"
 #include "language/session.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -59,46 +60,6 @@ bool ParseModel(const char* text, std::uint8_t& model) {
     if (value > 10)
         return false;
     model = static_cast<std::uint8_t>(value);
-    return true;
-}
-
-// Splits single-byte text at LF; a CR right before the LF belongs to the line end. A last
-// line without a line end still counts; the empty piece after a final line end does not.
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        const bool lastPiece = end == std::string::npos;
-        if (lastPiece)
-            end = text.size();
-        std::size_t stop = end;
-        if (!lastPiece && stop > start && text[stop - 1] == '\r')
-            --stop;
-        lines.emplace_back(text, start, stop - start);
-        start = end + 1;
-    }
-    return lines;
-}
-
-bool ReadFile(const std::string& name, std::string& text, std::string& error) {
-    std::FILE* f = std::fopen(name.c_str(), "rb");
-    if (f == nullptr) {
-        error = std::strerror(errno);
-        return false;
-    }
-    text.clear();
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        text.append(buffer, got);
-    const bool failed = std::ferror(f) != 0;
-    const int savedErrno = errno;
-    std::fclose(f);
-    if (failed) {
-        error = std::strerror(savedErrno ? savedErrno : EIO);
-        return false;
-    }
     return true;
 }
 
@@ -184,13 +145,13 @@ int RunCheck(int argc, char** argv) {
     std::vector<ScriptFile> files;
     files.reserve(options.files.size());
     for (const std::string& name : options.files) {
-        std::string text, error;
-        if (!ReadFile(name, text, error)) {
+        const FileReadResult read = ReadRegularFile(name);
+        if (read.status != FileStatus::Ok) {
             std::fprintf(stderr, "orvant-cli check: cannot read '%s': %s\n", name.c_str(),
-                         error.c_str());
+                         FileReadProblem(read, kMaxScriptFileBytes).c_str());
             return 2;
         }
-        files.push_back(ScriptFile{name, SplitLines(text)});
+        files.push_back(ScriptFile{name, SplitScriptText(read.bytes)});
     }
 
     Session session;

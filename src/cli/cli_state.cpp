@@ -10,13 +10,10 @@
 
 #include "cli_command.h"
 
+#include "files/regular_file.h"
 #include "language/state_file.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,6 +22,25 @@ namespace orvant::cli {
 namespace {
 
 constexpr std::string_view kUsage = "state [FILE]";
+
+// A stored name on one line: control characters and the backslash are written as escapes
+// ("\x0a", "\\"); every other byte, UTF-8 included, as it is.
+std::string EscapedName(const std::string& name) {
+    std::string out;
+    for (const char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c < 0x20 || c == 0x7F) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            out += hex;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
 
 void PrintRect(const WindowRecord& r) {
     std::printf("%d,%d %dx%d caret=%d", r.Left, r.Top, r.Width, r.Height, r.Caret);
@@ -37,15 +53,14 @@ int Run(int argc, char** argv) {
         return 2;
     }
     const std::string path = argc == 2 ? argv[1] : kStateFileName;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const FileReadResult file = ReadRegularFile(path);
+    if (file.status != FileStatus::Ok) {
         std::fprintf(stderr, "orvant-cli state: cannot read %s: %s\n", path.c_str(),
-                     std::strerror(errno));
+                     FileReadProblem(file, kMaxScriptFileBytes).c_str());
         return 2;
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-    const StateFileRead read = DecodeStateFile(bytes);
+    const StateFileRead read =
+        DecodeStateFile(std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.end()));
     const StateFileContent& c = read.Content;
 
     if (read.HasLink)
@@ -70,7 +85,7 @@ int Run(int argc, char** argv) {
         std::printf("\n");
     }
     for (const WindowRecord& d : c.Documents) {
-        std::printf("document\t%s\t", d.FileName.c_str());
+        std::printf("document\t%s\t", EscapedName(d.FileName).c_str());
         PrintRect(d);
         std::printf("\n");
     }

@@ -46,7 +46,11 @@ double GetF64(const std::uint8_t* p) {
 }
 
 constexpr std::int32_t kMaxMicrostepsPerUnit = 8000000;
-constexpr std::int32_t kMaxWindowExtent = 32767;
+
+std::string RectangleText(const WindowRecord& r) {
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + " " + std::to_string(r.Width) +
+           "x" + std::to_string(r.Height);
+}
 
 } // namespace
 
@@ -149,6 +153,19 @@ bool PlausibleRectangle(const WindowRecord& r) {
            r.Left < kMaxWindowExtent && r.Top > -kMaxWindowExtent && r.Top < kMaxWindowExtent;
 }
 
+WindowRecord ClampToArea(const WindowRecord& record, int areaWidth, int areaHeight) {
+    WindowRecord r = record;
+    if (areaWidth > 0) {
+        r.Width = std::clamp(r.Width, 1, areaWidth);
+        r.Left = std::clamp(r.Left, 0, areaWidth - r.Width);
+    }
+    if (areaHeight > 0) {
+        r.Height = std::clamp(r.Height, 1, areaHeight);
+        r.Top = std::clamp(r.Top, 0, areaHeight - r.Height);
+    }
+    return r;
+}
+
 StateFileRead DecodeStateFile(const std::vector<std::uint8_t>& bytes) {
     StateFileRead read;
     StateFileContent& c = read.Content;
@@ -193,6 +210,9 @@ StateFileRead DecodeStateFile(const std::vector<std::uint8_t>& bytes) {
         c.Width = GetU16(p + 87);
         c.Height = GetU16(p + 89);
         read.HasSize = c.Width > 0 && c.Height > 0;
+        if (c.Width > kMaxWindowExtent || c.Height > kMaxWindowExtent)
+            read.Problems.push_back("main window size " + std::to_string(c.Width) + "x" +
+                                    std::to_string(c.Height) + " is larger than any screen");
     }
     if (size < kStateHeadSize)
         return read;
@@ -205,6 +225,11 @@ StateFileRead DecodeStateFile(const std::vector<std::uint8_t>& bytes) {
         c.Trace = DecodeWindowRecord(p + at);
         c.Trace.FileName.clear();
         read.HasTrace = true;
+        const bool unset = c.Trace.Left == 0 && c.Trace.Top == 0 && c.Trace.Width == 0 &&
+                           c.Trace.Height == 0; // written without a trace window
+        if (!unset && !PlausibleRectangle(c.Trace))
+            read.Problems.push_back("the trace window's rectangle " + RectangleText(c.Trace) +
+                                    " is unusable");
         at += kWindowRecordSize;
     } else {
         read.Problems.push_back("the trace window's record is cut short");
@@ -221,6 +246,9 @@ StateFileRead DecodeStateFile(const std::vector<std::uint8_t>& bytes) {
             read.Problems.push_back("a document record without a usable name");
             continue;
         }
+        if (!PlausibleRectangle(r))
+            read.Problems.push_back("a document's window rectangle " + RectangleText(r) +
+                                    " is unusable");
         c.Documents.push_back(std::move(r));
     }
     return read;

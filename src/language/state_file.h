@@ -75,4 +75,12 @@ StateFileRead DecodeStateFile(const std::vector<std::uint8_t>& bytes);
 // True when a stored rectangle is usable for a window (positive, not absurd size).
 bool PlausibleRectangle(const WindowRecord& record);
 
+// The largest window extent any screen could hold; a stored size above it is damage.
+inline constexpr std::int32_t kMaxWindowExtent = 32767;
+
+// A stored rectangle moved and cut so that the whole window lies inside an area of the
+// given size (the workspace for a child window): the size is cut to the area, then the
+// position moved so that no edge lies outside. Areas without extent leave it unchanged.
+WindowRecord ClampToArea(const WindowRecord& record, int areaWidth, int areaHeight);
+
 } // namespace orvant

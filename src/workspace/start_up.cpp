@@ -10,7 +10,7 @@
 
 namespace orvant {
 
-void RunStartUp(TMainForm& form, Operator& op) {
+bool RunStartUp(TMainForm& form, Operator& op) {
     form.CreateTraceWindow();
     QApplication::setApplicationDisplayName(kApplicationTitle);
     QApplication::setWindowIcon(ApplicationIcon());
@@ -23,6 +23,7 @@ void RunStartUp(TMainForm& form, Operator& op) {
     form.show();
     form.LoadConfig();
     qApp->setProperty("helpFile", QString(kHelpFile));
+    return !form.IsShutDown();
 }
 
 } // namespace orvant

@@ -5,6 +5,7 @@
 #include "language/session.h"
 #include "language/state_file.h"
 #include "link/operator.h"
+#include "workspace/file_io.h"
 #include "workspace/help_viewer.h"
 #include "workspace/tabout_box.h"
 #include "workspace/tmdi_child.h"
@@ -19,6 +20,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -30,7 +32,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -173,6 +175,7 @@ void TMainForm::BuildToolBar() {
         const QByteArray handler(b.handler);
         connect(button, &QToolButton::clicked, this, [this, handler] { RunMenuCommand(handler); });
         bar->addWidget(button);
+        toolButtons_.insert(b.name, button);
     }
 }
 
@@ -215,7 +218,9 @@ QAction* TMainForm::Action(const QString& name) const {
 }
 
 QToolButton* TMainForm::Button(const QString& name) const {
-    return findChild<QToolButton*>(name);
+    // Looked up in the tool bar's own table: a search of the widget tree would visit every
+    // document's widgets, and the buttons are looked up at each change of the active window.
+    return toolButtons_.value(name, nullptr);
 }
 
 void TMainForm::SetTraceLine(const QString& line) {
@@ -257,7 +262,7 @@ TTraceWin* TMainForm::CreateTraceWindow() {
     return traceWin_;
 }
 
-TMDIChild* TMainForm::CreateMDIChild() {
+TMDIChild* TMainForm::AddDocumentWindow() {
     auto* child = new TMDIChild(op_);
     mdiArea_->addSubWindow(child);
     child->installEventFilter(this);
@@ -266,6 +271,11 @@ TMDIChild* TMainForm::CreateMDIChild() {
         if (!destroying_)
             QTimer::singleShot(0, this, [this] { UpdateMenuItems(); });
     });
+    return child;
+}
+
+TMDIChild* TMainForm::CreateMDIChild() {
+    TMDIChild* child = AddDocumentWindow();
     child->show();
     mdiArea_->setActiveSubWindow(child);
     UpdateMenuItems();
@@ -758,20 +768,23 @@ bool TMainForm::SaveConfig() {
         if (!d)
             continue;
         const QRect r = NormalGeometry(d);
-        const QByteArray name = d->FileName.toLatin1();
+        // The name as the file system spells it, so that any path reopens the same file.
+        const QByteArray name = QFile::encodeName(d->FileName);
         c.Documents.push_back(
             {name.toStdString(), r.x(), r.y(), r.width(), r.height(), d->CaretOffset()});
     }
+    // Records that a start-up still busy reopening has not reached yet are kept as read.
+    for (std::size_t i = reopenNext_; i < reopenRecords_.size(); ++i) {
+        c.Documents.push_back(reopenRecords_[i]);
+        ++c.ChildCount;
+    }
     const std::vector<std::uint8_t> bytes = EncodeStateFile(c);
-    QSaveFile file(kStateFileName);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) &&
-        file.commit())
+    const QString problem = WriteWholeFile(kStateFileName, std::string(bytes.begin(), bytes.end()));
+    if (problem.isEmpty())
         return true;
     op_.showBox(BoxKind::Error,
                 QString("Cannot write the state file %1.\r%2")
-                    .arg(QDir::current().absoluteFilePath(kStateFileName), file.errorString()));
+                    .arg(QDir::current().absoluteFilePath(kStateFileName), problem));
     return false;
 }
 
@@ -780,39 +793,42 @@ void TMainForm::LoadConfig() {
     if (!info.exists())
         return;
     LayoutMode = 0;
-    QFile file(kStateFileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const FileReadResult file = ReadWholeFile(kStateFileName);
+    StateFileRead read;
+    if (file.status == FileStatus::Ok) {
+        read = DecodeStateFile(std::vector<std::uint8_t>(file.bytes.begin(), file.bytes.end()));
+    } else if (file.status == FileStatus::NotRegular || file.status == FileStatus::TooLarge) {
+        // A FIFO, device or directory of that name is never opened: it is damage.
+        read.Problems.push_back(ReadProblemText(file).toStdString());
+    } else {
         op_.showBox(BoxKind::Error, QString("Cannot read the state file %1.\r%2")
-                                        .arg(info.absoluteFilePath(), file.errorString()));
+                                        .arg(info.absoluteFilePath(), ReadProblemText(file)));
         return;
     }
-    const QByteArray raw = file.readAll();
-    file.close();
-    const std::vector<std::uint8_t> bytes(raw.begin(), raw.end());
-    const StateFileRead read = DecodeStateFile(bytes);
     const StateFileContent& c = read.Content;
 
     if (read.HasLink)
         session_.Link = c.Link;
     if (read.HasMove)
         session_.Move = c.Move;
-    if (read.HasSize)
-        resize(c.Width, c.Height);
+    if (read.HasSize) {
+        // Kept within the screen, whatever screen wrote the file.
+        const QSize screenSize = screen() ? screen()->availableSize() : QSize();
+        resize(screenSize.isValid() ? std::min<int>(c.Width, screenSize.width()) : c.Width,
+               screenSize.isValid() ? std::min<int>(c.Height, screenSize.height()) : c.Height);
+    }
     if (read.HasTrace && traceWin_) {
         if (PlausibleRectangle(c.Trace))
-            traceWin_->setGeometry(c.Trace.Left, c.Trace.Top, c.Trace.Width, c.Trace.Height);
+            traceWin_->setGeometry(StoredGeometry(c.Trace));
         traceWin_->Editor->SetCaretOffset(std::max(0, c.Trace.Caret));
     }
-    for (const WindowRecord& r : c.Documents) {
-        TMDIChild* d = CreateMDIChild();
-        d->OpenDocument(
-            QString::fromLatin1(r.FileName.data(), static_cast<qsizetype>(r.FileName.size())),
-            false);
-        d->SetCaretOffset(std::max(0, r.Caret));
-        if (PlausibleRectangle(r))
-            d->setGeometry(r.Left, r.Top, r.Width, r.Height);
-        d->Editor->viewport()->update();
-    }
+    const bool closedBefore = shutDownDone_;
+    TMDIChild* last = ReopenDocuments(c.Documents);
+    if (shutDownDone_ && !closedBefore)
+        return; // closed while the documents were reopening
+    if (last)
+        mdiArea_->setActiveSubWindow(last);
+    UpdateMenuItems();
     mdiArea_->activatePreviousSubWindow();
     mdiArea_->activatePreviousSubWindow();
 
@@ -827,6 +843,59 @@ void TMainForm::LoadConfig() {
     // start another one while it waits for the controller.
     if (read.HasLink && session_.Link.AutoInit != 0 && serialInitHook)
         commands_.RunExclusive(serialInitHook);
+}
+
+QRect TMainForm::StoredGeometry(const WindowRecord& record) const {
+    const WindowRecord r = ClampToArea(record, ClientWidth(), ClientHeight());
+    return QRect(r.Left, r.Top, r.Width, r.Height);
+}
+
+TMDIChild* TMainForm::ReopenDocuments(const std::vector<WindowRecord>& records) {
+    // Pending records stay readable for a SaveConfig run by a shut-down meanwhile.
+    reopenRecords_ = records;
+    reopenNext_ = 0;
+    // The windows stay hidden, and the workspace disabled, until all are there: each window
+    // shown would be fitted around every visible one and, once active, deactivate every
+    // other, a cost that grows with the number already open.
+    QWidget* workspace = mdiArea_->viewport();
+    workspace->setEnabled(false);
+    QList<QPointer<TMDIChild>> reopened;
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    const bool closedBefore = shutDownDone_;
+    while (reopenNext_ < reopenRecords_.size() && (closedBefore || !shutDownDone_)) {
+        const WindowRecord r = reopenRecords_[reopenNext_++];
+        const QString name = QFile::decodeName(
+            QByteArray(r.FileName.data(), static_cast<qsizetype>(r.FileName.size())));
+        QPointer<TMDIChild> d = AddDocumentWindow();
+        // A name that is not a readable file (a directory, say) keeps its name, as a
+        // vanished file does, so that the next state file still holds it.
+        if (!d->OpenDocument(name, false) && d)
+            d->NewNamedDocument(name);
+        if (d) {
+            d->SetCaretOffset(std::max(0, r.Caret));
+            if (PlausibleRectangle(r))
+                d->setGeometry(StoredGeometry(r));
+            d->Editor->viewport()->update();
+            reopened << d;
+        }
+        // The menus, Alt+X and the window stay live while many documents reopen.
+        if (sinceEvents.elapsed() >= 50) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
+    }
+    reopenRecords_.clear();
+    reopenNext_ = 0;
+    TMDIChild* last = nullptr;
+    for (const QPointer<TMDIChild>& d : reopened) {
+        if (d) {
+            d->show();
+            last = d;
+        }
+    }
+    workspace->setEnabled(true);
+    return last;
 }
 
 // --- shut-down ------------------------------------------------------------------------------

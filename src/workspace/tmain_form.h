@@ -4,12 +4,14 @@
 // printing, help and the state file.
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
 
 #include "commands/command_registry.h"
+#include "language/state_file.h"
 #include "workspace/help_viewer.h"
 #include <QStringList>
 
@@ -116,6 +118,8 @@ public:
 
     bool SaveConfig();
     void LoadConfig();
+    // True once a shut-down has completed (the main window closed for good).
+    bool IsShutDown() const { return shutDownDone_; }
 
     // What Print put into the print buffer last: header, empty line, text.
     QStringList PrintBufferLines() const { return printBuffer_; }
@@ -174,6 +178,11 @@ private:
     void BuildStatusBar();
     void FillWindowList();
     void PrintLines(QPrinter& printer, const QFont& font);
+    TMDIChild* AddDocumentWindow(); // hidden and not activated
+    // Reopens the state file's documents; returns the last one reopened.
+    TMDIChild* ReopenDocuments(const std::vector<WindowRecord>& records);
+    // A stored rectangle kept within the workspace.
+    QRect StoredGeometry(const WindowRecord& record) const;
 
     Session& session_;
     Operator& op_;
@@ -183,6 +192,9 @@ private:
     QList<QMenu*> mainMenus_;
     QMenu* windowMenu_ = nullptr;
     QList<QAction*> windowListActions_;
+    QHash<QString, QToolButton*> toolButtons_;
+    std::vector<WindowRecord> reopenRecords_; // the state file's documents during LoadConfig
+    std::size_t reopenNext_ = 0;              // the first of them not reopened yet
     QLabel* panels_[3] = {};
     QFont editorFont_;
     QFont traceFont_;

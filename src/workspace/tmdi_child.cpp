@@ -2,13 +2,13 @@
 
 #include "language/script_text.h"
 #include "link/operator.h"
+#include "workspace/file_io.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
@@ -82,14 +82,13 @@ void TMDIChild::NewDocument() {
 }
 
 bool TMDIChild::LoadDocument(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        op_.showBox(BoxKind::Error, "Cannot open file " + path + ".\r" + file.errorString());
+    const FileReadResult file = ReadWholeFile(path);
+    if (file.status != FileStatus::Ok) {
+        op_.showBox(BoxKind::Error, "Cannot open file " + path + ".\r" + ReadProblemText(file));
         NewDocument();
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    SetLines(SplitScriptText(bytes.toStdString()));
+    SetLines(SplitScriptText(file.bytes));
     FileName = path;
     SetCaption();
     Editor->setFocus();
@@ -99,28 +98,29 @@ bool TMDIChild::LoadDocument(const QString& path) {
     return true;
 }
 
-void TMDIChild::OpenDocument(const QString& path, bool readOnly) {
+bool TMDIChild::OpenDocument(const QString& path, bool readOnly) {
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        if (LoadDocument(path))
-            Editor->setReadOnly(readOnly);
-        return;
+        if (!LoadDocument(path))
+            return false;
+        Editor->setReadOnly(readOnly);
+        return true;
     }
+    NewNamedDocument(path);
+    return true;
+}
+
+void TMDIChild::NewNamedDocument(const QString& path) {
     NewDocument();
     FileName = path;
     SetCaption();
 }
 
 bool TMDIChild::WriteText(const QString& path, bool reportErrors) {
-    const std::string bytes = JoinScriptLines(Lines());
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-            static_cast<qint64>(bytes.size()) &&
-        file.commit())
+    const QString problem = WriteWholeFile(path, JoinScriptLines(Lines()));
+    if (problem.isEmpty())
         return true;
     if (reportErrors)
-        op_.showBox(BoxKind::Error, "Cannot write file " + path + ".\r" + file.errorString());
+        op_.showBox(BoxKind::Error, "Cannot write file " + path + ".\r" + problem);
     return false;
 }
 

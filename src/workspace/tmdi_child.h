@@ -36,7 +36,11 @@ public:
     void NewDocument();
     // False when the file could not be read (reported; the document is left new).
     bool LoadDocument(const QString& path);
-    void OpenDocument(const QString& path, bool readOnly);
+    // False when a file of that name exists but could not be read (reported; the document
+    // is left new and without a name).
+    bool OpenDocument(const QString& path, bool readOnly);
+    // An empty, unmodified document that a later Save writes to `path`.
+    void NewNamedDocument(const QString& path);
     // True when the text reached its file; false when cancelled, refused or failed.
     bool SaveDocument();
     bool SaveDocumentAs();

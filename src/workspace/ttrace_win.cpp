@@ -2,13 +2,13 @@
 
 #include "language/script_text.h"
 #include "link/operator.h"
+#include "workspace/file_io.h"
 #include "workspace/tmdi_child.h"
 #include "workspace/trace_view.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMdiArea>
-#include <QSaveFile>
 
 namespace orvant {
 
@@ -54,17 +54,12 @@ bool TTraceWin::SaveTraceBuffer1Click() {
         name += ".epf";
     if (QFileInfo::exists(name) && op_.confirm("OK to overwrite " + name) != Answer::Yes)
         return false;
-    const std::string bytes = JoinScriptLines(Editor->Lines());
-    QSaveFile file(name);
-    file.setDirectWriteFallback(true);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-            static_cast<qint64>(bytes.size()) &&
-        file.commit()) {
+    const QString problem = WriteWholeFile(name, JoinScriptLines(Editor->Lines()));
+    if (problem.isEmpty()) {
         Editor->SetModified(false);
         return true;
     }
-    op_.showBox(BoxKind::Error, "Cannot write file " + name + ".\r" + file.errorString());
+    op_.showBox(BoxKind::Error, "Cannot write file " + name + ".\r" + problem);
     return false;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -160,6 +161,48 @@ TEST(CliCheckTest, UsageAndReadErrors) {
         EXPECT_NE(r.err, "") << args;
     }
     EXPECT_NE(RunCli("check no-such-file.tsf").err.find("no-such-file.tsf"), std::string::npos);
+}
+
+// Entries that are not script files: refused at once with the system's reason, never
+// waited on or read without end.
+TEST(CliCheckTest, HostileFilesEndInStatusTwoWithTheReason) {
+    const std::string fifo = testing::TempDir() + "cli_check_fifo_" + std::to_string(getpid());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        const char* name;
+        std::string args;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"endless device", "check /dev/zero", "it is a character device, not a regular file"},
+        {"FIFO without a writer", "check '" + fifo + "'", "it is a FIFO, not a regular file"},
+        {"directory", "check .", "it is a directory, not a regular file"},
+        {"read error", "check /proc/self/mem", "Input/output error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliResult r = RunCli(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    }
+    std::remove(fifo.c_str());
+}
+
+// CR LF, LF and a lone CR each end a line, as in the editor: the same script gives the
+// same result whatever line ends it was saved with.
+TEST(CliCheckTest, EveryLineEndGivesTheSameResult) {
+    const std::string expected = "1\t0\tS200\n2\t2\tS\n3\t0\tK\nbits\t32\n"
+                                 "status\tX=All;  M=?;  Q=?;  S=200;  V=?;  A=?;  R=200;  \n";
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(end[0] == '\n' ? "LF" : end[1] ? "CR LF" : "CR");
+        const std::string path = testing::TempDir() + "cli_check_ends_" + std::to_string(getpid());
+        std::ofstream(path, std::ios::binary) << "S200" << end << "sx ; bad" << end << "K" << end;
+        const CliResult r = RunCli("check --table '" + path + "'");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, expected);
+        std::remove(path.c_str());
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,6 +85,56 @@ TEST(CliStateTest, DamageIsListedWithStatusOneAndAMissingFileGivesTwo) {
 
     EXPECT_EQ(RunState("/nonexistent/orv_win.ini").status, 2);
     EXPECT_EQ(RunState("a b").status, 2);
+}
+
+// What cannot be read as a state file ends in status 2 with the system's reason, never in
+// a wait, an endless read or an abort.
+TEST(CliStateTest, UnreadableEntriesEndInStatusTwoWithTheReason) {
+    const std::string fifo = testing::TempDir() + "cli_state_fifo_" + std::to_string(getpid());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string dangling = testing::TempDir() + "cli_state_gone_" + std::to_string(getpid());
+    ASSERT_EQ(symlink("/nonexistent/vanished.ini", dangling.c_str()), 0);
+    struct Case {
+        const char* name;
+        std::string path;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"directory", "/tmp", "it is a directory, not a regular file"},
+        {"endless device", "/dev/zero", "it is a character device, not a regular file"},
+        {"FIFO", fifo, "it is a FIFO, not a regular file"},
+        {"read error", "/proc/self/mem", "Input/output error"},
+        {"vanished", dangling, "No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Result r = RunState("'" + c.path + "'");
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "orvant-cli state: cannot read " + c.path + ": " + c.reason + "\n");
+    }
+    std::remove(fifo.c_str());
+    std::remove(dangling.c_str());
+}
+
+TEST(CliStateTest, NamesStayOnOneLineAndAbsurdGeometryIsAProblem) {
+    StateFileContent c = Sample();
+    c.Width = 65535;
+    c.Height = 65535;
+    c.ChildCount = 3;
+    c.Documents = {{"/tmp/\xc4\x8d\xc5\xbe.tsf", 1, 1, 300, 220, 0},
+                   {"/tmp/two\nlines\t\\x.tsf", 1, 1, 1 << 30, 220, 0}};
+    const Result r = RunState("'" + WriteImage(EncodeStateFile(c)) + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("size\t65535x65535\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("document\t/tmp/\xc4\x8d\xc5\xbe.tsf\t1,1 300x220 caret=0\n"),
+              std::string::npos)
+        << "UTF-8 is printed as it is";
+    EXPECT_NE(r.out.find("document\t/tmp/two\\x0alines\\x09\\\\x.tsf\t"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("problem\tmain window size 65535x65535 is larger than any screen\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find("problem\ta document's window rectangle 1,1 1073741824x220 is unusable\n"),
+              std::string::npos);
 }
 
 } // namespace

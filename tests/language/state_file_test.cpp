@@ -188,5 +188,81 @@ TEST(StateFileTest, PlausibleRectangle) {
     EXPECT_FALSE(PlausibleRectangle(Doc("a", -(1 << 30), 1, 100, 100, 0)));
 }
 
+TEST(StateFileTest, AbsurdSizesAndRectanglesAreListedAsDamage) {
+    struct Case {
+        const char* name;
+        std::uint16_t width, height;
+        WindowRecord trace, document;
+        std::vector<std::string> problems;
+    };
+    const WindowRecord goodTrace = Doc("", 309, 1, 155, 220, 0);
+    const WindowRecord goodDoc = Doc("/tmp/a.TSF", 1, 1, 154, 220, 0);
+    const Case cases[] = {
+        {"sound", 469, 331, goodTrace, goodDoc, {}},
+        {"from a larger screen",
+         3000,
+         2000,
+         goodTrace,
+         Doc("/tmp/a.TSF", 2000, 900, 900, 900, 0),
+         {}},
+        {"main window 65535 x 65535",
+         65535,
+         65535,
+         goodTrace,
+         goodDoc,
+         {"main window size 65535x65535 is larger than any screen"}},
+        {"trace never placed", 469, 331, Doc("", 0, 0, 0, 0, 0), goodDoc, {}},
+        {"trace without width",
+         469,
+         331,
+         Doc("", 5, 5, 0, 220, 0),
+         goodDoc,
+         {"the trace window's rectangle 5,5 0x220 is unusable"}},
+        {"document 2^30 wide",
+         469,
+         331,
+         goodTrace,
+         Doc("/tmp/a.TSF", 1, 1, 1 << 30, 9, 0),
+         {"a document's window rectangle 1,1 1073741824x9 is unusable"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StateFileContent content = TwoDocuments();
+        content.Width = c.width;
+        content.Height = c.height;
+        content.ChildCount = 2;
+        content.Trace = c.trace;
+        content.Documents = {c.document};
+        const StateFileRead r = DecodeStateFile(EncodeStateFile(content));
+        EXPECT_EQ(r.Problems, c.problems);
+        EXPECT_EQ(r.Content.Documents.size(), 1u) << "the document still reopens";
+    }
+}
+
+TEST(StateFileTest, ClampToAreaKeepsTheWholeWindowInside) {
+    struct Case {
+        const char* name;
+        WindowRecord in;
+        WindowRecord out;
+    };
+    const Case cases[] = {
+        {"inside stays", Doc("", 10, 20, 300, 200, 0), Doc("", 10, 20, 300, 200, 0)},
+        {"touching the edges stays", Doc("", 0, 0, 800, 600, 0), Doc("", 0, 0, 800, 600, 0)},
+        {"too large is cut", Doc("", 0, 0, 65535, 65535, 0), Doc("", 0, 0, 800, 600, 0)},
+        {"beyond the right edge moves in", Doc("", 700, 550, 300, 200, 0),
+         Doc("", 500, 400, 300, 200, 0)},
+        {"far off moves in", Doc("", 30000, -30000, 100, 100, 0), Doc("", 700, 0, 100, 100, 0)},
+        {"above and left moves in", Doc("", -50, -5, 100, 100, 0), Doc("", 0, 0, 100, 100, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WindowRecord r = ClampToArea(c.in, 800, 600);
+        EXPECT_EQ((std::vector<int>{r.Left, r.Top, r.Width, r.Height}),
+                  (std::vector<int>{c.out.Left, c.out.Top, c.out.Width, c.out.Height}));
+    }
+    const WindowRecord unchanged = ClampToArea(Doc("", -5, -5, 50, 50, 0), 0, 0);
+    EXPECT_EQ(unchanged.Left, -5) << "an area without extent leaves the rectangle alone";
+}
+
 } // namespace
 } // namespace orvant
