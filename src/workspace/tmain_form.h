@@ -165,6 +165,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -172,6 +173,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    void FitPanelWidth(int panel);
     void FillWindowList();
     void PrintLines(QPrinter& printer, const QFont& font);
 
@@ -183,6 +185,7 @@ private:
     QList<QMenu*> mainMenus_;
     QMenu* windowMenu_ = nullptr;
     QList<QAction*> windowListActions_;
+    static constexpr int kFixedPanelWidths[2] = {200, 140}; // least widths of panels 0, 1
     QLabel* panels_[3] = {};
     QFont editorFont_;
     QFont traceFont_;
