@@ -13,7 +13,7 @@ namespace {
 
 using orvant::test::ProgramResult;
 
-ProgramResult Run(const std::string& program, const std::string& args) {
+ProgramResult RunWith(const std::string& program, const std::string& args) {
     return orvant::test::RunProgram("'" + program + "' " + args, testing::TempDir());
 }
 
@@ -26,7 +26,7 @@ const std::vector<std::string> kCommands = {"check", "identify", "state"};
 TEST(CliUsageTest, HelpGoesToStandardOutputWithStatusZero) {
     for (const char* args : {"--help", "-h", "help"}) {
         SCOPED_TRACE(args);
-        const ProgramResult r = Run(ORVANT_CLI_PATH, args);
+        const ProgramResult r = RunWith(ORVANT_CLI_PATH, args);
         EXPECT_EQ(r.status, 0);
         EXPECT_TRUE(r.err.empty()) << r.err;
         EXPECT_EQ(r.out.rfind("usage: orvant-cli COMMAND", 0), 0u) << r.out;
@@ -36,7 +36,7 @@ TEST(CliUsageTest, HelpGoesToStandardOutputWithStatusZero) {
 }
 
 TEST(CliUsageTest, VersionIsTheProjectVersion) {
-    const ProgramResult r = Run(ORVANT_CLI_PATH, "--version");
+    const ProgramResult r = RunWith(ORVANT_CLI_PATH, "--version");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "orvant-cli " ORVANT_VERSION "\n");
 }
@@ -46,7 +46,7 @@ TEST(CliUsageTest, EverySubcommandTakesHelp) {
         for (const std::string& args :
              {command + " --help", "help " + command, command + " --table --help"}) {
             SCOPED_TRACE(args);
-            const ProgramResult r = Run(ORVANT_CLI_PATH, args);
+            const ProgramResult r = RunWith(ORVANT_CLI_PATH, args);
             EXPECT_EQ(r.status, 0);
             EXPECT_TRUE(r.err.empty()) << r.err;
             EXPECT_EQ(r.out.rfind("usage: orvant-cli " + command + " ", 0), 0u) << r.out;
@@ -71,7 +71,7 @@ TEST(CliUsageTest, UsageErrorsGoToStandardErrorWithStatusTwo) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const ProgramResult r = Run(ORVANT_CLI_PATH, c.args);
+        const ProgramResult r = RunWith(ORVANT_CLI_PATH, c.args);
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.out.empty()) << r.out;
         EXPECT_TRUE(Contains(r.err, c.message)) << r.err;
@@ -80,16 +80,16 @@ TEST(CliUsageTest, UsageErrorsGoToStandardErrorWithStatusTwo) {
 
 #ifdef ORVANT_SIM_PATH
 TEST(SimUsageTest, HelpVersionAndUsageError) {
-    const ProgramResult help = Run(ORVANT_SIM_PATH, "--help");
+    const ProgramResult help = RunWith(ORVANT_SIM_PATH, "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: k2207-sim ", 0), 0u) << help.out;
     EXPECT_TRUE(help.err.empty()) << help.err;
 
-    const ProgramResult version = Run(ORVANT_SIM_PATH, "--version");
+    const ProgramResult version = RunWith(ORVANT_SIM_PATH, "--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "k2207-sim " ORVANT_VERSION "\n");
 
-    const ProgramResult wrong = Run(ORVANT_SIM_PATH, "--frobnicate");
+    const ProgramResult wrong = RunWith(ORVANT_SIM_PATH, "--frobnicate");
     EXPECT_EQ(wrong.status, 2);
     EXPECT_TRUE(wrong.out.empty()) << wrong.out;
     EXPECT_TRUE(Contains(wrong.err, "usage: k2207-sim")) << wrong.err;
