@@ -17,7 +17,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The serial library ships in the package itself; dpkg-shlibdeps finds it there.
+# A shlibs entry for libsimple_comm.so.1, so that packages linking the library depend on this one.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 
 include(CPack)
