@@ -174,7 +174,20 @@ int RunCheck(int argc, char** argv) {
     return allPassed ? 0 : 1;
 }
 
-const CliRegistrar kRegisterCheck{CliCommand{"check", kUsage, &RunCheck}};
+constexpr std::string_view kDetails =
+    "Checks each script file against the command language in one session, one file after\n"
+    "another: settings carry over, the program size restarts with each file.\n"
+    "\n"
+    "  --model CODE  check as after an identification that answered model CODE (0 to 10)\n"
+    "  --linked      start from the link defaults (M 4, Q 1, S 200, V 1000, A 64)\n"
+    "  --table       print LINE<TAB>CODE<TAB>NORMAL for every non-blank line, then\n"
+    "                bits<TAB>N and status<TAB>TEXT\n"
+    "\n"
+    "Without --table: FILE:LINE: error: MESSAGE for each faulty line, then the text of the\n"
+    "check's closing box.\n"
+    "Exit status: 0 every file passed, 1 any failed, 2 usage or read error.";
+const CliRegistrar kRegisterCheck{CliCommand{
+    "check", kUsage, &RunCheck, "check script files against the command language", kDetails}};
 
 } // namespace
 

@@ -100,7 +100,21 @@ int RunIdentify(int argc, char** argv) {
     return opened ? 0 : 1;
 }
 
-const CliRegistrar kIdentify({"identify", kUsage, &RunIdentify});
+constexpr std::string_view kDetails =
+    "Opens the serial link as Serial Setup does and identifies the controller.\n"
+    "\n"
+    "  --channel N       COM channel 1 to 4 (default 1); COMn opens $ORVANT_COMn when set,\n"
+    "                    /dev/ttyS(n-1) otherwise\n"
+    "  --baud-index I    0 to 3: 300, 1200, 2400, 4800 bit/s, or 600, 2400, 4800, 9600 with\n"
+    "                    --fast (default 3)\n"
+    "  --fast            Fast Indexer type rates\n"
+    "  --no-reset        identify without resetting the controller first\n"
+    "\n"
+    "Prints every box the workbench would show as one line, in order, then the status\n"
+    "panels as panel0<TAB>TEXT, panel1<TAB>TEXT, panel2<TAB>TEXT.\n"
+    "Exit status: 0 the port opened, 1 it could not be opened, 2 usage error.";
+const CliRegistrar kIdentify({"identify", kUsage, &RunIdentify,
+                              "open the serial link and identify the controller", kDetails});
 
 } // namespace
 

@@ -94,7 +94,16 @@ int Run(int argc, char** argv) {
     return read.Problems.empty() ? 0 : 1;
 }
 
-const CliRegistrar registrar({"state", kUsage, &Run});
+constexpr std::string_view kDetails =
+    "Shows what a state file holds, as the workbench reads it at start-up (default FILE:\n"
+    "orv_win.ini in the working directory).\n"
+    "\n"
+    "One KEY<TAB>VALUE line per item: link, move, size, children, trace, then one\n"
+    "document<TAB>NAME<TAB>LEFT,TOP WIDTHxHEIGHT caret=N line per reopened document, then\n"
+    "one problem<TAB>TEXT line per damage found.\n"
+    "Exit status: 0 intact file, 1 damaged file, 2 unreadable file or usage error.";
+const CliRegistrar registrar({"state", kUsage, &Run, "show what a state file orv_win.ini holds",
+                              kDetails});
 
 } // namespace
 

@@ -105,7 +105,9 @@ void ControllerLink::ReadPosition() {
     bool answered = true;
     for (int n = 1; n <= 3 && answered; ++n) {
         receiveBuffer_.Clear();
-        SendCommand("U" + std::to_string(n));
+        std::string command = "U";
+        command += std::to_string(n);
+        SendCommand(command);
         answered = WaitForReply(0.7);
         if (answered) {
             value += receiveBuffer_.GetByte() * weight;

@@ -114,7 +114,9 @@ void SerialSetup::IdentifyController(bool reset, double resetWait) {
     if (n < 1 || n > 127)
         n = 1;
     const std::uint8_t expected = SineCheckTable[static_cast<std::size_t>(n)];
-    link_.SendCommand("^" + std::to_string(n));
+    std::string command = "^";
+    command += std::to_string(n);
+    link_.SendCommand(command);
     if (!link_.WaitForReply(2.0)) {
         op_.showBox(BoxKind::Plain, "Serial Setup Failed - no answer from MCU\rPlease check "
                                     "communication cable connection and Baud rate setting");

@@ -9,13 +9,38 @@
 #include <cstring>
 #include <string>
 
+#ifndef ORVANT_VERSION
+#define ORVANT_VERSION "unknown"
+#endif
+
 namespace {
+constexpr const char* kUsage =
+    "usage: k2207-sim [--model BYTE] [--mode BYTE] [--link PATH] [--log FILE] [--silent] "
+    "[--wrong-link]\n"
+    "       k2207-sim --help | --version\n";
+
 int Usage() {
-    std::fprintf(stderr, "usage: k2207-sim [--model BYTE] [--mode BYTE] [--link PATH] "
-                         "[--log FILE] [--silent] [--wrong-link]\n"
-                         "  BYTE: decimal, 0x.. hexadecimal or one character (default "
-                         "model 'B')\n");
+    std::fputs(kUsage, stderr);
     return 2;
+}
+
+int Help() {
+    std::fputs(kUsage, stdout);
+    std::fputs("\nA K2207 controller on a pseudo-terminal, for working without hardware. Prints\n"
+               "the pseudo-terminal's slave path on the first line and runs until interrupted\n"
+               "(SIGINT, SIGTERM or SIGHUP).\n"
+               "\n"
+               "  --model BYTE   the model letter answered to U20 (default 'B')\n"
+               "  --mode BYTE    the mode byte answered to U15\n"
+               "  --link PATH    also make PATH a symbolic link to the slave path\n"
+               "  --log FILE     log every received line with a monotonic timestamp\n"
+               "  --silent       answer nothing\n"
+               "  --wrong-link   answer the link check wrongly\n"
+               "\n"
+               "BYTE: decimal, 0x.. hexadecimal or one character.\n"
+               "Point the workbench at it with ORVANT_COM1=PATH.\n",
+               stdout);
+    return 0;
 }
 } // namespace
 
@@ -25,6 +50,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (arg == "--help" || arg == "-h")
+            return Help();
+        if (arg == "--version") {
+            std::printf("k2207-sim %s\n", ORVANT_VERSION);
+            return 0;
+        }
         if (arg == "--model" || arg == "--mode") {
             const char* text = value();
             const auto byte = text ? K2207Simulator::ParseByte(text) : std::nullopt;

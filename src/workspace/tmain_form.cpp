@@ -179,15 +179,43 @@ void TMainForm::BuildToolBar() {
     }
 }
 
+// Panels 0 (model) and 1 (link) start at their design widths and grow to the longest text
+// they have shown, so that no model text is cut; panel 2 (the settings summary) takes the
+// rest of the bar's width.
 void TMainForm::BuildStatusBar() {
-    const int widths[3] = {200, 140, 90};
     statusBar()->setObjectName("StatusBar");
     for (int i = 0; i < 3; ++i) {
         panels_[i] = new QLabel;
         panels_[i]->setObjectName(QString("Panel%1").arg(i));
-        panels_[i]->setFixedWidth(widths[i]);
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+    for (int i = 0; i < 2; ++i) {
+        panels_[i]->setFixedWidth(kFixedPanelWidths[i]);
         statusBar()->addWidget(panels_[i]);
+    }
+    // Its least width stays small, so a long summary never widens the window.
+    panels_[2]->setMinimumWidth(90);
+    panels_[2]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(panels_[2], 1);
+}
+
+void TMainForm::FitPanelWidth(int panel) {
+    if (panel < 0 || panel > 1)
+        return;
+    QLabel* label = panels_[panel];
+    const int needed = label->sizeHint().width(); // the text, margins and frame
+    if (needed > label->width() || label->width() < kFixedPanelWidths[panel])
+        label->setFixedWidth(std::max(needed, kFixedPanelWidths[panel]));
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange && panels_[0] != nullptr) {
+        // A new font measures the texts anew, from the design widths up.
+        for (int i = 0; i < 2; ++i) {
+            panels_[i]->setFixedWidth(kFixedPanelWidths[i]);
+            FitPanelWidth(i);
+        }
     }
 }
 
@@ -197,6 +225,7 @@ void TMainForm::SetPanelText(int panel, const QString& text) {
     if (panel >= 0 && panel < 3) {
         panels_[panel]->setText(text);
         panels_[panel]->setToolTip(text);
+        FitPanelWidth(panel);
     }
 }
 

@@ -169,6 +169,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -176,6 +177,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
+    void FitPanelWidth(int panel);
     void FillWindowList();
     void PrintLines(QPrinter& printer, const QFont& font);
     TMDIChild* AddDocumentWindow(); // hidden and not activated
@@ -195,6 +197,7 @@ private:
     QHash<QString, QToolButton*> toolButtons_;
     std::vector<WindowRecord> reopenRecords_; // the state file's documents during LoadConfig
     std::size_t reopenNext_ = 0;              // the first of them not reopened yet
+    static constexpr int kFixedPanelWidths[2] = {200, 140}; // least widths of panels 0, 1
     QLabel* panels_[3] = {};
     QFont editorFont_;
     QFont traceFont_;

@@ -140,22 +140,36 @@ QIcon ToolGlyph(const QString& name) {
     return {};
 }
 
+void PaintApplicationIcon(QPainter& p, int side) {
+    // Designed on a 32-unit square and scaled to the side asked for.
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 32.0, side / 32.0);
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(QColor(0x50, 0x58, 0x70));
+    p.drawRoundedRect(QRectF(2, 2, 28, 28), 5, 5);
+    p.setBrush(QColor(0xB8, 0xBE, 0xC8));
+    p.drawEllipse(QPointF(16, 16), 9, 9);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(16, 16), 3, 3);
+    for (int i = 0; i < 4; ++i) {
+        const double a = M_PI / 4 + i * M_PI / 2;
+        p.drawEllipse(QPointF(16 + std::cos(a) * 12, 16 + std::sin(a) * 12), 1.5, 1.5);
+    }
+    p.restore();
+}
+
 QIcon ApplicationIcon() {
-    return Draw(
-        [](QPainter& p) {
-            p.setPen(QPen(kInk, 2));
-            p.setBrush(QColor(0x50, 0x58, 0x70));
-            p.drawRoundedRect(QRectF(2, 2, 28, 28), 5, 5);
-            p.setBrush(QColor(0xB8, 0xBE, 0xC8));
-            p.drawEllipse(QPointF(16, 16), 9, 9);
-            p.setBrush(kInk);
-            p.drawEllipse(QPointF(16, 16), 3, 3);
-            for (int i = 0; i < 4; ++i) {
-                const double a = M_PI / 4 + i * M_PI / 2;
-                p.drawEllipse(QPointF(16 + std::cos(a) * 12, 16 + std::sin(a) * 12), 1.5, 1.5);
-            }
-        },
-        32);
+    QIcon icon;
+    for (const int side : kApplicationIconSizes) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        PaintApplicationIcon(p, side);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace orvant

@@ -1,48 +1,24 @@
 // orvant-cli check, run as a program on the fixture scripts: its output and exit status
 // are what scripts and CI rely on.
 
+#include "support/run_program.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using CliResult = orvant::test::ProgramResult;
 
 // Runs orvant-cli with `args` from the fixture folder, so file names print as given.
 CliResult RunCli(const std::string& args) {
-    static int counter = 0;
-    const std::string base = testing::TempDir() + "cli_check_" + std::to_string(getpid()) + "_" +
-                             std::to_string(counter++);
-    const std::string out = base + ".out", err = base + ".err";
-    const std::string command = "cd '" ORVANT_CLI_FIXTURES "' && '" ORVANT_CLI_PATH "' " + args +
-                                " >'" + out + "' 2>'" + err + "'";
-    const int raw = std::system(command.c_str());
-    CliResult r;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = ReadAll(out);
-    r.err = ReadAll(err);
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    return r;
+    return orvant::test::RunProgram("cd '" ORVANT_CLI_FIXTURES "' && '" ORVANT_CLI_PATH "' " + args,
+                                    testing::TempDir());
 }
 
 const std::string kFaultyReport = "faulty.tsf:3: error: Syntax Error\n"

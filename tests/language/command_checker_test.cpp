@@ -48,6 +48,14 @@ Session WithField(AddressField f, std::int32_t value) {
     return s;
 }
 
+// A command letter followed by a number. Built by appending: g++ 12 at -O3 warns falsely
+// (-Wrestrict) on a literal concatenated with a temporary string.
+std::string NumberLine(char letter, long value) {
+    std::string line(1, letter);
+    line += std::to_string(value);
+    return line;
+}
+
 TEST(CommandCheckerTest, NormalFormAndDispatch) {
     ExpectLines(Session{}, {
                                {"", 0, "", 0},
@@ -317,10 +325,10 @@ TEST(CommandCheckerTest, AccelerationBandsByStartStopVelocity) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.s);
         const Session base = WithField(AddressField::S, c.s);
-        const std::string lowest = "A" + std::to_string(c.lowest);
-        const std::string highest = "A" + std::to_string(c.highest);
-        const std::string below = "A" + std::to_string(c.lowest - 1);
-        const std::string above = "A" + std::to_string(c.highest + 1);
+        const std::string lowest = NumberLine('A', c.lowest);
+        const std::string highest = NumberLine('A', c.highest);
+        const std::string below = NumberLine('A', c.lowest - 1);
+        const std::string above = NumberLine('A', c.highest + 1);
         ExpectLines(base, {
                               {lowest, 0, lowest, 24},
                               {highest, 0, highest, 24},
@@ -421,7 +429,7 @@ TEST(CommandCheckerTest, QualificationFitsTheMicrostepSetting) {
             const bool expected =
                 q >= 0 && fits.find(static_cast<char>('0' + q)) != std::string::npos;
             EXPECT_EQ(QualificationFits(q, s), expected) << "M " << c.m << " Q " << q;
-            std::string line = "Q" + std::to_string(q);
+            std::string line = NumberLine('Q', q);
             Session t = s;
             const std::uint16_t code = CheckCommandLine(line, t);
             if (q >= 1 && q <= 4) {

@@ -188,7 +188,9 @@ TEST_F(SimLinkTest, SendGapIsNeverShorterAtTheController) {
         bench->session.ModelCode() = static_cast<std::uint8_t>(c.code);
         std::vector<double> sentAt;
         for (int i = 0; i < c.sends; ++i) {
-            bench->link.SendCommand("F" + std::to_string(i + 1));
+            std::string command = "F"; // appended: g++ 12 -O3 warns falsely on "F" + temporary
+            command += std::to_string(i + 1);
+            bench->link.SendCommand(command);
             sentAt.push_back(*bench->link.LastSendTime());
         }
         logged += static_cast<std::size_t>(c.sends);

@@ -43,7 +43,9 @@ TEST_F(SimLinkTest, SimulatorKeepsPositionVariableAndFlags) {
         for (const auto& command : c.commands)
             bench->link.SendCommand(command);
         ring.Clear();
-        bench->link.SendCommand("U" + std::to_string(c.reg));
+        std::string read = "U"; // appended: g++ 12 -O3 warns falsely on "U" + temporary
+        read += std::to_string(c.reg);
+        bench->link.SendCommand(read);
         ASSERT_TRUE(bench->link.WaitForReply(0.7)) << c.commands[0];
         EXPECT_EQ(ring.GetByte(), c.value) << c.commands[0] << " U" << c.reg;
     }

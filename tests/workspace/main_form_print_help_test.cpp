@@ -80,7 +80,7 @@ TEST_F(PrintHelpTest, LongTextContinuesOnFurtherPagesWithoutRepeatingTheHeader) 
     form->FileNewItemClick();
     std::vector<std::string> lines;
     for (int i = 0; i < 400; ++i)
-        lines.push_back("W" + std::to_string(i));
+        lines.push_back(std::string("W").append(std::to_string(i)));
     form->ActiveDocument()->SetLines(lines);
     op.printers.push_back(ToPdf(Path("long.pdf")));
     form->PrintBtnClick();
