@@ -3,6 +3,7 @@
 #include "commands/serial_commands.h"
 #include "motion/motion_commands.h"
 #include "realmove/realmove_commands.h"
+#include "transfer/transfer_commands.h"
 
 namespace orvant {
 
@@ -10,6 +11,7 @@ void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& contex
     RegisterSerialCommands(registry, context);
     RegisterMotionCommands(registry, context);
     RegisterRealMoveCommands(registry, context);
+    RegisterTransferCommands(registry, context);
 }
 
 } // namespace orvant

@@ -2,13 +2,13 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace orvant {
 
 RadioGroup::RadioGroup(const QString& title, QWidget* parent)
-    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)), layout_(new QVBoxLayout(this)) {
+    : QGroupBox(title, parent), buttons_(new QButtonGroup(this)), layout_(new QGridLayout(this)) {
     buttons_->setExclusive(true);
 }
 
@@ -23,15 +23,30 @@ void RadioGroup::setItems(const QStringList& items) {
         auto* b = new QRadioButton(items[i], this);
         b->setObjectName(objectName() + QString::number(i));
         buttons_->addButton(b, i);
-        layout_->addWidget(b);
     }
     for (int i = static_cast<int>(items.size()); i < existing.size(); ++i) {
         QAbstractButton* b = buttons_->button(i);
         buttons_->removeButton(b);
         delete b;
     }
+    arrange();
     if (selected < items.size())
         setCurrentIndex(selected);
+}
+
+void RadioGroup::setColumns(int columns) {
+    columns_ = columns > 0 ? columns : 1;
+    arrange();
+}
+
+void RadioGroup::arrange() {
+    const auto count = static_cast<int>(buttons_->buttons().size());
+    const int perColumn = (count + columns_ - 1) / columns_;
+    for (int i = 0; i < count; ++i) {
+        QAbstractButton* b = buttons_->button(i);
+        layout_->removeWidget(b);
+        layout_->addWidget(b, i % perColumn, i / perColumn);
+    }
 }
 
 QStringList RadioGroup::items() const {

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 class QButtonGroup;
-class QVBoxLayout;
+class QGridLayout;
 
 namespace orvant {
 
@@ -19,12 +19,17 @@ public:
     // Replaces the item captions; the selection keeps its index when it still exists.
     void setItems(const QStringList& items);
     QStringList items() const;
+    // Lays the items out in `columns` columns, filled top to bottom, then left to right.
+    void setColumns(int columns);
     int currentIndex() const;
     void setCurrentIndex(int index);
 
 private:
     QButtonGroup* buttons_;
-    QVBoxLayout* layout_;
+    QGridLayout* layout_;
+    int columns_ = 1;
+
+    void arrange();
 };
 
 } // namespace orvant

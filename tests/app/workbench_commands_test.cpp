@@ -12,7 +12,6 @@ namespace {
 // Handlers whose feature groups are still being built. Each group removes its names here
 // when it registers them.
 const std::set<std::string> kNotYetBuilt = {
-    "ExecuteActiveWin1Click",
     "AddressLabelClick",
     "LoopClick",
     "EndofLoop1Click",
@@ -20,7 +19,6 @@ const std::set<std::string> kNotYetBuilt = {
     "UserFlagsAll1Click",
     "UserFlags1Click",
     "Jumps1Click",
-    "Upload1Click",
     "Wait1Click",
     "Disable1Click",
     "Enable1Click",
