@@ -24,8 +24,10 @@ protected:
                           {{"ORVANT_COM1", QString::fromStdString(sim.SlavePath())}});
     }
     static QString Fixture(const char* name) { return QString(ORVANT_FIXTURES "/") + name; }
-    // The commands the simulator got after the identification (link check, U20, U15).
-    std::vector<std::string> Downloaded() const {
+    // The commands the simulator got after the identification (link check, U20, U15), once
+    // `count` of them have arrived (the program may end before the simulator has read them).
+    std::vector<std::string> Downloaded(std::size_t count) const {
+        sim.WaitForLogSize(3 + count, 2.0);
         std::vector<std::string> out;
         const auto log = sim.Log();
         for (std::size_t i = 3; i < log.size(); ++i)
@@ -39,7 +41,7 @@ protected:
 TEST_F(CliTransferTest, SendTracesEveryLineAndReportsARefusedLine) {
     const CliRun run = Cli({"send", "--no-reset", Fixture("mixed.tsf")});
     EXPECT_EQ(run.exitCode, 1) << "a line was refused";
-    EXPECT_EQ(Downloaded(), (std::vector<std::string>{"V1500", "A64", "K", "F400", "M1", "R"}));
+    EXPECT_EQ(Downloaded(6), (std::vector<std::string>{"V1500", "A64", "K", "F400", "M1", "R"}));
     QStringList out = run.out.split('\n');
     ASSERT_EQ(out.takeLast(), "");
     ASSERT_GE(out.size(), 6);
@@ -60,7 +62,7 @@ TEST_F(CliTransferTest, SendTracesEveryLineAndReportsARefusedLine) {
 TEST_F(CliTransferTest, SendExitsWithZeroWhenEveryLineWent) {
     const CliRun run = Cli({"send", "--no-reset", "--quiet", Fixture("short.tsf")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(Downloaded(), (std::vector<std::string>{"K", "V1000", "R"}));
+    EXPECT_EQ(Downloaded(3), (std::vector<std::string>{"K", "V1000", "R"}));
     EXPECT_EQ(run.err, "Succesful connection\n");
 }
 
