@@ -8,6 +8,7 @@
 #include "commands/structure_commands.h"
 #include "motion/motion_commands.h"
 #include "realmove/realmove_commands.h"
+#include "transfer/transfer_commands.h"
 
 namespace orvant {
 
@@ -20,6 +21,7 @@ void RegisterWorkbenchCommands(CommandRegistry& registry, CommandContext& contex
     RegisterSequencerCommands(registry, context);
     RegisterMotionCommands(registry, context);
     RegisterRealMoveCommands(registry, context);
+    RegisterTransferCommands(registry, context);
 }
 
 } // namespace orvant

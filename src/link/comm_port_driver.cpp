@@ -220,6 +220,7 @@ quint16 TCommPortDriver::OutputFreeSpace() const {
 }
 
 int TCommPortDriver::Send(const char* data, int count) {
+    lastSendError_ = 0;
     if (!IsOpen())
         return 0;
     int written = 0;
@@ -233,6 +234,7 @@ int TCommPortDriver::Send(const char* data, int count) {
                 start = NowMs();
                 progress = true;
             } else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+                lastSendError_ = errno;
                 return -written; // the device refuses the write outright
             }
         }

@@ -78,8 +78,11 @@ public:
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
     // Bytes written; 0 when closed; minus the bytes written so far when no progress was
-    // possible for OutputTimeout ms.
+    // possible for OutputTimeout ms or the device refused the write.
     int Send(const char* data, int count);
+    // The system's error number of the device's refusal in the last Send; 0 when that Send
+    // succeeded, merely timed out, or found the port closed.
+    int LastSendError() const { return lastSendError_; }
     void Purge(bool input, bool output);
     // ComPortOutBufSize minus the bytes waiting in the device's output queue; 65535 closed.
     quint16 OutputFreeSpace() const;
@@ -132,6 +135,7 @@ signals:
 
 private:
     int fd_ = -1;
+    int lastSendError_ = 0;
     TComPortNumber comPort_ = pnCOM1;
     TComPortBaudRate speed_ = br9600;
     TComPortDataBits dataBits_ = db8BITS;

@@ -10,6 +10,8 @@
 #include <QTime>
 #include <QTimer>
 
+#include <cstring>
+
 namespace orvant {
 
 namespace {
@@ -37,15 +39,15 @@ void ControllerLink::HoldUntil(double time) const {
     }
 }
 
-void ControllerLink::SendCommand(const std::string& text) {
+SendOutcome ControllerLink::SendCommand(const std::string& text) {
     if (text.empty())
-        return;
+        return {};
     if (!portReady_) {
         op_.showBox(BoxKind::Warning, "COM port not initiated.\rPlease set Serial Setup Values");
         if (serialSetupHook)
             serialSetupHook();
         if (!portReady_)
-            return;
+            return {SendOutcome::NotReady, {}};
     }
     const double gap = SendGapSeconds(session_.ModelCode());
     // One command per send: the wire text ends at the first carriage return, so that what
@@ -55,9 +57,16 @@ void ControllerLink::SendCommand(const std::string& text) {
     wire += '\r';
     if (lastSend_)
         HoldUntil(*lastSend_ + gap);
-    port_.Send(wire.data(), static_cast<int>(wire.size())); // an output time-out is ignored
+    const int written = port_.Send(wire.data(), static_cast<int>(wire.size()));
     lastSend_ = clock_.now();
     emit traceLine(SendTraceLine(text, TimeOfDayText()));
+    // An output time-out is not a failure here; a refusal by the device (reported with
+    // what was written before it, possibly nothing), or a port that is no longer open, is.
+    if (port_.LastSendError() != 0)
+        return {SendOutcome::WriteFailed, std::strerror(port_.LastSendError())};
+    if (written == 0 && !port_.IsOpen())
+        return {SendOutcome::WriteFailed, "the port is not open"};
+    return {SendOutcome::Sent, {}};
 }
 
 bool ControllerLink::WaitForReply(double seconds) {

@@ -24,6 +24,19 @@ inline constexpr int WM_READPOSITION = 20002;
 
 inline constexpr int kMaxWireCommand = 255; // characters of one command on the wire
 
+// What became of one SendCommand.
+struct SendOutcome {
+    enum Status {
+        Empty,       // empty text: nothing sent, nothing traced
+        NotReady,    // the port was still not ready after the serial setup
+        Sent,        // written (an output time-out of the driver counts as sent)
+        WriteFailed, // the device refused the write (unplugged adapter, hung-up line)
+    };
+    Status status = Empty;
+    std::string reason; // the system's reason for WriteFailed
+    bool sent() const { return status == Sent; }
+};
+
 class ControllerLink : public QObject {
     Q_OBJECT
 public:
@@ -34,8 +47,9 @@ public:
     // then traces it. On the wire: the text up to its first carriage return, at most 255
     // characters of it, and one carriage return. Empty text does nothing. Before the port is ready
     // the operator is warned and serialSetupHook runs; the command goes out only if the port is
-    // ready then.
-    void SendCommand(const std::string& text);
+    // ready then. The outcome tells callers that care (a download) whether the device took
+    // the bytes; a failed write is traced like any other.
+    SendOutcome SendCommand(const std::string& text);
     // Services events until a byte is in the receive ring (true) or `seconds` have passed
     // (false). A byte that arrives in the round the deadline passes counts as none.
     bool WaitForReply(double seconds);

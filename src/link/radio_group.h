@@ -23,7 +23,8 @@ public:
     QStringList items() const;
     int currentIndex() const;
     void setCurrentIndex(int index);
-    // Number of columns (at least 1); the items are laid out again.
+    // Lays the items out in `columns` columns (at least 1), filled top to bottom, then left
+    // to right.
     void setColumns(int columns);
     // The button of the selected item, or the first one; null without items.
     QAbstractButton* currentButton() const;

@@ -1,7 +1,8 @@
 // orvant-cli identify against a k2207-sim process: both programs as built.
 
+#include "support/cli_runner.h"
+
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,23 +35,10 @@ private:
     QString slave_;
 };
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-};
+using orvant::test::CliRun;
 
 CliRun Identify(const QStringList& args, const std::map<QString, QString>& env) {
-    QProcess cli;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (int n = 1; n <= 6; ++n)
-        e.remove(QString("ORVANT_COM%1").arg(n));
-    for (const auto& [name, value] : env)
-        e.insert(name, value);
-    cli.setProcessEnvironment(e);
-    cli.start(ORVANT_CLI_PROGRAM, QStringList{"identify"} + args);
-    if (!cli.waitForFinished(30000))
-        ADD_FAILURE() << "orvant-cli did not finish";
-    return {cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput())};
+    return orvant::test::RunProgram(ORVANT_CLI_PROGRAM, QStringList{"identify"} + args, env);
 }
 
 TEST(CliIdentify, IdentifiesTheSimulatedController) {

@@ -1,8 +1,6 @@
 #include "link_fixture.h"
 
-#include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,35 +12,14 @@ void PointChannelAt(int channel, const std::string& path) {
     ::setenv(("ORVANT_COM" + std::to_string(channel)).c_str(), path.c_str(), 1);
 }
 
-RawPty::RawPty() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0)
-        ADD_FAILURE() << "no pseudo-terminal";
-    char name[128] = {};
-    ::ptsname_r(master_, name, sizeof name);
-    slavePath_ = name;
-    keeper_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    termios tio{};
-    ::tcgetattr(keeper_, &tio);
-    ::cfmakeraw(&tio);
-    ::tcsetattr(keeper_, TCSANOW, &tio);
-}
-
-RawPty::~RawPty() {
-    if (keeper_ >= 0)
-        ::close(keeper_);
-    if (master_ >= 0)
-        ::close(master_);
-}
-
 std::vector<std::uint8_t> RawPty::Read(std::size_t expected, double seconds) {
     std::vector<std::uint8_t> out;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < deadline) {
-        pollfd p{master_, POLLIN, 0};
+        pollfd p{master(), POLLIN, 0};
         if (::poll(&p, 1, out.size() >= expected ? 50 : 10) > 0) {
             std::uint8_t chunk[1024];
-            const ssize_t n = ::read(master_, chunk, sizeof chunk);
+            const ssize_t n = ::read(master(), chunk, sizeof chunk);
             if (n > 0)
                 out.insert(out.end(), chunk, chunk + n);
         } else if (out.size() >= expected) {
@@ -53,7 +30,7 @@ std::vector<std::uint8_t> RawPty::Read(std::size_t expected, double seconds) {
 }
 
 void RawPty::Write(const std::vector<std::uint8_t>& bytes) {
-    [[maybe_unused]] ssize_t n = ::write(master_, bytes.data(), bytes.size());
+    Send(std::string(bytes.begin(), bytes.end()));
 }
 
 Workbench::Workbench(const MonotonicClock& clock)

@@ -9,6 +9,7 @@
 #include "link/monotonic_clock.h"
 #include "link/serial_setup.h"
 #include "sim/k2207_simulator.h"
+#include "support/pty_pair.h"
 #include "support/scripted_operator.h"
 
 #include <QStringList>
@@ -45,23 +46,15 @@ private:
     double step_;
 };
 
-// The master side of a pseudo-terminal, raw; the test reads exactly what was written to
-// the slave.
-class RawPty {
+// A raw pseudo-terminal pair whose slave stays open while the workbench closes and reopens
+// it; the test reads on the master exactly what was written to the slave.
+class RawPty : public PtyPair {
 public:
-    RawPty();
-    ~RawPty();
-    RawPty(const RawPty&) = delete;
-    RawPty& operator=(const RawPty&) = delete;
-    std::string SlavePath() const { return slavePath_; }
+    RawPty() { OpenSlave(); }
+    std::string SlavePath() const { return slavePath(); }
     // Everything that has arrived within `seconds`, waiting until `expected` bytes came.
     std::vector<std::uint8_t> Read(std::size_t expected, double seconds = 1.0);
     void Write(const std::vector<std::uint8_t>& bytes);
-
-private:
-    int master_ = -1;
-    int keeper_ = -1;
-    std::string slavePath_;
 };
 
 // The workbench's end of the link, wired like the main window wires it, on channel COM1.

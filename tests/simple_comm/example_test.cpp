@@ -1,6 +1,6 @@
 // The example program: sends its line to the port and prints the far end's reply.
 
-#include "pty_pair.h"
+#include "support/pty_pair.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "simple_comm/simple_comm_qt.h"
 
-#include "pty_pair.h"
+#include "support/pty_pair.h"
 
 #include <gtest/gtest.h>
 

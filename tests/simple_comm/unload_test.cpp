@@ -2,7 +2,7 @@
 
 #include "simple_comm/simple_comm.h"
 
-#include "pty_pair.h"
+#include "support/pty_pair.h"
 
 #include <gtest/gtest.h>
 
