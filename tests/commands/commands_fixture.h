@@ -35,7 +35,7 @@ protected:
         form->resize(800, 600);
         form->show();
         ASSERT_TRUE(link->Setup().OpenPort());
-        op.events.clear(); // the beep of opening the port
+        op.events.clear();       // the beep of opening the port
         session.ModelCode() = 2; // a K2207B: the shortest send gap
         session.ResetAddressSettings();
     }
