@@ -161,7 +161,16 @@ int RunSend(int argc, char** argv) {
     return result.linesRefused == 0 ? 0 : 1;
 }
 
-const CliRegistrar kSend({"send", kUsage, &RunSend});
+const char kSendDetails[] =
+    "Opens and identifies the link as identify does (its boxes on standard error); refuses\n"
+    "an unidentified controller. Checks FILE (FILE:LINE: error: MESSAGE on standard error)\n"
+    "and downloads it with the model's pacing. Standard output: every trace line, so the\n"
+    "output is itself a script. Progress on standard error when it is a terminal, none\n"
+    "with --quiet.\n"
+    "Exit status: 0 every line sent; 1 no port, no identification, a failed check, a\n"
+    "refused line or a failed write; 2 usage or read error.";
+const CliRegistrar kSend({"send", kUsage, &RunSend,
+                          "check a script and download it to the controller", kSendDetails});
 
 } // namespace
 

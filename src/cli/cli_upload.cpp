@@ -99,7 +99,15 @@ int RunUpload(int argc, char** argv) {
     return 0;
 }
 
-const CliRegistrar kUpload({"upload", kUsage, &RunUpload});
+const char kUploadDetails[] =
+    "ITEM: U1 to U19, position, variable, mode, serial, flags, aux40, aux48, aux56.\n"
+    "Opens and identifies the link as identify does (its boxes on standard error), then\n"
+    "reads the item. Standard output: the value box as name, dec, hex and bin lines\n"
+    "(KEY<TAB>TEXT), or the eight lines of the flag box.\n"
+    "Exit status: 0 read; 1 no port, no identification or \"No Answer\" (on standard\n"
+    "error); 2 usage error.";
+const CliRegistrar kUpload({"upload", kUsage, &RunUpload, "read a controller register or flag byte",
+                            kUploadDetails});
 
 } // namespace
 
