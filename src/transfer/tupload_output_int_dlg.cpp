@@ -22,7 +22,9 @@ QLineEdit* Field(const char* name, const std::string& text, QWidget* parent) {
     field->setReadOnly(true);
     // Fixed pitch, so that the aligned columns and the bit numbers line up.
     field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(36, 'W')) / 2);
+    // Wide enough for the longest text, the position with its full steps (35 characters),
+    // so that nothing of a value is scrolled out of sight.
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(36, '0')) + 12);
     return field;
 }
 
