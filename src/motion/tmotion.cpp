@@ -252,6 +252,10 @@ TMotion::TMotion(const Session& session, Operator& op, QWidget* parent)
     DEdit->setFocus();
 }
 
+TMotion::~TMotion() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 QLineEdit* TMotion::Field(MotionValue value) const {
     const std::array<QLineEdit*, kMotionValueCount> fields = {DEdit, AEdit, TEdit, MEdit, SEdit};
     return fields[static_cast<std::size_t>(value)];

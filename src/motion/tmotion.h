@@ -26,6 +26,9 @@ class TMotion : public QMdiSubWindow {
 public:
     // Opens with the session's start texts in the fields and the sketch hidden.
     TMotion(const Session& session, Operator& op, QWidget* parent = nullptr);
+    // Stops listening to the application's focus changes before the fields go, so that a
+    // focus change during the destruction never reaches a half-destroyed window.
+    ~TMotion() override;
 
     QLineEdit* DEdit = nullptr;
     QLineEdit* AEdit = nullptr;
