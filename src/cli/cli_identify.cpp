@@ -1,6 +1,7 @@
 // orvant-cli identify: opens the serial link and identifies the controller without windows.
 // Every box the workbench would show is printed as one line, in order; then the three
 // status panel texts as "panel0<TAB>TEXT", "panel1<TAB>TEXT", "panel2<TAB>TEXT".
+// When the port cannot be opened, the system's reason goes to standard error.
 // Exit status: 0 the port opened, 1 it could not be opened, 2 usage error.
 
 #include "cli_command.h"
@@ -91,6 +92,9 @@ int RunIdentify(int argc, char** argv) {
     const bool opened = setup.OpenPort();
     if (opened)
         setup.IdentifyController(reset, 2.5);
+    else
+        std::fprintf(stderr, "orvant-cli identify: cannot open COM%d: %s\n", channel,
+                     port.LastOpenFailure().c_str());
     setup.PublishPanels();
     port.Close();
 

@@ -76,8 +76,9 @@ CliLink::~CliLink() {
 
 bool CliLink::OpenAndIdentify(std::string_view command) {
     if (!setup.OpenPort()) {
-        std::fprintf(stderr, "orvant-cli %.*s: cannot open COM%d\n",
-                     static_cast<int>(command.size()), command.data(), options_.channel);
+        std::fprintf(stderr, "orvant-cli %.*s: cannot open COM%d: %s\n",
+                     static_cast<int>(command.size()), command.data(), options_.channel,
+                     port.LastOpenFailure().c_str());
         return false;
     }
     setup.IdentifyController(options_.reset, 2.5);

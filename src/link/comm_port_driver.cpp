@@ -3,15 +3,18 @@
 #include "custom_baud_rate.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 
 namespace orvant {
 
@@ -77,19 +80,45 @@ std::string TCommPortDriver::DevicePath(TComPortNumber port) {
     return "/dev/ttyS" + std::to_string(n - 1);
 }
 
+std::string TCommPortDriver::OpenFailureReason(const std::string& path, int error) {
+    std::string reason = std::string(std::strerror(error)) + ": " + path;
+    if (error != EACCES && error != EPERM)
+        return reason;
+    // Serial devices are usually opened to a group (dialout, uucp, ...); name the group the
+    // device itself belongs to, when that group may read and write it.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || (st.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        return reason;
+    const struct group* group = ::getgrgid(st.st_gid);
+    if (!group || !group->gr_name)
+        return reason;
+    const std::string name = group->gr_name;
+    return reason + " belongs to group " + name + "; add your user to it with usermod -aG " + name +
+           " $USER and log in again";
+}
+
 bool TCommPortDriver::Open() {
     emit beep();
     if (IsOpen())
         return true;
+    lastOpenFailure_.clear();
     const std::string path = DevicePath(comPort_);
     // Never created: a missing device is a failure, not a new file.
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        lastOpenFailure_ = OpenFailureReason(path, errno);
         return false;
+    }
     // Only a terminal is a serial line; and only one user at a time. flock keeps out a
     // second opener even with administrator rights, TIOCEXCL keeps out other programs.
-    if (!::isatty(fd) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (!::isatty(fd)) {
         ::close(fd);
+        lastOpenFailure_ = "Not a serial line: " + path;
+        return false;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        lastOpenFailure_ = "In use by another program: " + path;
         return false;
     }
     ::ioctl(fd, TIOCEXCL);

@@ -75,6 +75,14 @@ public:
     // Opens and configures the device; true when open afterwards. Emits beep() on every
     // call, also when already open.
     bool Open();
+    // Why the last Open failed, in the system's words with the device path, for example
+    // "No such file or directory: /dev/ttyS1" or, when the user lacks the rights,
+    // "Permission denied: /dev/ttyUSB0 belongs to group dialout; add your user to it with
+    // usermod -aG dialout $USER and log in again". Empty after a successful Open.
+    const std::string& LastOpenFailure() const { return lastOpenFailure_; }
+    // The reason text for a device that open() refused with the system error `error`; the
+    // group hint for a refused permission comes from the device's own owner group.
+    static std::string OpenFailureReason(const std::string& path, int error);
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
     // Bytes written; 0 when closed; minus the bytes written so far when no progress was
@@ -136,6 +144,7 @@ signals:
 private:
     int fd_ = -1;
     int lastSendError_ = 0;
+    std::string lastOpenFailure_;
     TComPortNumber comPort_ = pnCOM1;
     TComPortBaudRate speed_ = br9600;
     TComPortDataBits dataBits_ = db8BITS;

@@ -48,6 +48,12 @@ public:
 
     // A modal box with one OK button. "\r" in `text` is a line break.
     virtual void showBox(BoxKind kind, const QString& text) = 0;
+    // The same box with a detail the operator may unfold, such as the system's reason for a
+    // failure. Operators without a place for details show the box alone.
+    virtual void showBoxWithDetail(BoxKind kind, const QString& text, const QString& detail) {
+        (void)detail;
+        showBox(kind, text);
+    }
     // A confirmation with Yes, No and Cancel.
     virtual Answer confirm(const QString& text) = 0;
     virtual void playSound(Sound sound) = 0;

@@ -89,8 +89,10 @@ bool SerialSetup::OpenPort() {
     port_.SetComPortHwHandshaking(hhNONE);
     port_.SetComPortSwHandshaking(shNONE);
     if (!port_.Open()) {
-        op_.showBox(BoxKind::Plain, "COM port initiation not possible with this parameters:\r\r" +
-                                        channel + " " + rate.text);
+        op_.showBoxWithDetail(BoxKind::Plain,
+                              "COM port initiation not possible with this parameters:\r\r" +
+                                  channel + " " + rate.text,
+                              QString::fromLocal8Bit(port_.LastOpenFailure()));
         linkText_ = kNoInitLinkText;
         return false;
     }

@@ -27,6 +27,10 @@ QStringList NameFilters(const QString& filter) {
 }
 
 void AppOperator::showBox(BoxKind kind, const QString& text) {
+    showBoxWithDetail(kind, text, QString());
+}
+
+void AppOperator::showBoxWithDetail(BoxKind kind, const QString& text, const QString& detail) {
     QMessageBox box(parent_);
     box.setWindowTitle(QApplication::applicationDisplayName());
     box.setText(Displayed(text));
@@ -45,6 +49,9 @@ void AppOperator::showBox(BoxKind kind, const QString& text) {
         break;
     }
     box.setStandardButtons(QMessageBox::Ok);
+    // Shown folded behind the box's "Show Details..." button.
+    if (!detail.isEmpty())
+        box.setDetailedText(Displayed(detail));
     box.exec();
 }
 

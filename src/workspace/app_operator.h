@@ -17,6 +17,7 @@ public:
     void setParentWidget(QWidget* parent) { parent_ = parent; }
 
     void showBox(BoxKind kind, const QString& text) override;
+    void showBoxWithDetail(BoxKind kind, const QString& text, const QString& detail) override;
     Answer confirm(const QString& text) override;
     void playSound(Sound sound) override;
     FileChoice chooseFile(const FileRequest& request) override;

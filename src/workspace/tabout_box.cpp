@@ -25,10 +25,18 @@ constexpr unsigned char kScrambledLicence[] = {
     0x3F, 0x31, 0x75, 0x05, 0x19, 0x1E, 0x08, 0x00, 0x1B, 0x6C, 0x3A, 0x2D, 0x31,
     0x2B, 0x23, 0x23, 0x29, 0x27, 0x2D, 0x5A, 0x0E, 0x0B, 0x1C, 0x0C};
 
-// The picture: a stepper motor's flange and shaft over a travel scale.
+// The picture: a stepper motor's flange with its rotor teeth, and a trapezoidal velocity
+// profile. The sky fills the whole box; the motor and the profile are composed inside the
+// stage, the part of the box that the text panel leaves free, so that nothing of them is
+// hidden; the motor stands left of the OK button and the profile right of it.
 class AboutPicture : public QWidget {
 public:
     using QWidget::QWidget;
+
+    void setStage(const QRectF& stage) {
+        stage_ = stage;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -38,8 +46,10 @@ protected:
         sky.setColorAt(0, QColor(0xDD, 0xE6, 0xF4));
         sky.setColorAt(1, QColor(0x7F, 0x94, 0xB8));
         p.fillRect(rect(), sky);
-        const QPointF c(width() * 0.27, height() * 0.55);
-        const double r = std::min(width(), height()) * 0.24;
+        const QRectF stage = stage_.isEmpty() ? QRectF(rect()) : stage_;
+        // The motor as large as the stage's height allows, at its left end.
+        const double r = stage.height() * 0.42;
+        const QPointF c(stage.left() + stage.width() * 0.05 + r, stage.center().y());
         p.setPen(QPen(QColor(0x20, 0x28, 0x40), 2));
         p.setBrush(QColor(0x50, 0x58, 0x70));
         p.drawRoundedRect(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), r * 0.18, r * 0.18);
@@ -60,9 +70,10 @@ protected:
             p.drawLine(QPointF(c.x() + std::cos(a) * r * 0.45, c.y() + std::sin(a) * r * 0.45),
                        QPointF(c.x() + std::cos(a) * r * 0.58, c.y() + std::sin(a) * r * 0.58));
         }
-        // A trapezoidal velocity profile to the right.
-        const double x0 = width() * 0.55, x1 = width() * 0.95;
-        const double yb = height() * 0.85, yt = height() * 0.62;
+        // The velocity profile at the right end, level with the motor.
+        const double x0 = stage.left() + stage.width() * 0.64;
+        const double x1 = stage.right() - stage.width() * 0.03;
+        const double yb = c.y() + r, yt = c.y() - r * 0.55;
         QPainterPath path;
         path.moveTo(x0, yb);
         path.lineTo(x0 + (x1 - x0) * 0.25, yt);
@@ -72,6 +83,9 @@ protected:
         p.setBrush(QColor(0x00, 0x00, 0x80, 60));
         p.drawPath(path);
     }
+
+private:
+    QRectF stage_;
 };
 
 } // namespace
@@ -89,7 +103,8 @@ TAboutBox::TAboutBox(Operator& op, QWidget* parent) : QDialog(parent), op_(op) {
     setWindowTitle("About");
     setFixedSize(396, 306);
 
-    picture_ = new AboutPicture(this);
+    auto* picture = new AboutPicture(this);
+    picture_ = picture;
     picture_->setObjectName("ProgramIcon");
     picture_->setGeometry(0, 0, 396, 306);
     picture_->installEventFilter(this);
@@ -125,6 +140,10 @@ TAboutBox::TAboutBox(Operator& op, QWidget* parent) : QDialog(parent), op_(op) {
     ok->setDefault(true);
     ok->setGeometry(160, 262, 75, 27);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // The drawing goes below the panel, down to the box's bottom margin.
+    const QRect below(panel->geometry().left(), panel->geometry().bottom() + 9,
+                      panel->geometry().width(), height() - panel->geometry().bottom() - 18);
+    picture->setStage(below);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -94,6 +94,8 @@ TEST(CliIdentify, MissingDeviceExitsWithOne) {
                        "panel0\t  Type of MCU : unknown\n"
                        "panel1\tSerial: no init\n"
                        "panel2\tX=?;  M=?;  Q=?;  S=?;  V=?;  A=?; R=?\n");
+    EXPECT_EQ(run.err, "orvant-cli identify: cannot open COM3: No such file or directory: " +
+                           dir.filePath("none") + "\n");
 }
 
 TEST(CliIdentify, UsageErrorsExitWithTwo) {

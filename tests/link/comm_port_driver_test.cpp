@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -113,7 +118,13 @@ TEST(CommPortDriver, OpenFailsCleanlyOnDevicesThatAreNoSerialLine) {
     ASSERT_GE(fd, 0);
     ::close(fd);
     const std::string missing = std::string(file) + "-missing";
-    for (const std::string& path : {missing, std::string(file)}) {
+    struct Case {
+        std::string path;
+        std::string reason; // what LastOpenFailure says
+    };
+    const Case cases[] = {{missing, "No such file or directory: " + missing},
+                          {file, "Not a serial line: " + std::string(file)}};
+    for (const auto& [path, reason] : cases) {
         PointChannelAt(6, path);
         TCommPortDriver port;
         port.SetComPort(pnCOM6);
@@ -123,6 +134,7 @@ TEST(CommPortDriver, OpenFailsCleanlyOnDevicesThatAreNoSerialLine) {
         EXPECT_FALSE(port.IsOpen()) << path;
         EXPECT_EQ(beeps, 1) << path;
         EXPECT_EQ(port.PollTimerInterval(), -1);
+        EXPECT_EQ(port.LastOpenFailure(), reason);
     }
     // Opening never creates the device.
     EXPECT_NE(::access(missing.c_str(), F_OK), 0);
@@ -145,11 +157,61 @@ TEST(CommPortDriver, OpenIsExclusiveAndBeepsOnEveryCall) {
     TCommPortDriver second;
     second.SetComPort(pnCOM6);
     EXPECT_FALSE(second.Open());
+    // Refused by the terminal's exclusive mode (a user) or by the lock (an administrator).
+    EXPECT_TRUE(second.LastOpenFailure().ends_with(": " + pty.SlavePath()))
+        << second.LastOpenFailure();
 
     port.Close();
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(port.PollTimerInterval(), -1);
     EXPECT_TRUE(second.Open());
+    EXPECT_EQ(second.LastOpenFailure(), "");
+    ::unsetenv("ORVANT_COM6");
+}
+
+TEST(CommPortDriver, RefusedPermissionNamesTheGroupOfTheDevice) {
+    char file[] = "/tmp/orvant-device-XXXXXX";
+    const int fd = ::mkstemp(file);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    struct stat st {};
+    ASSERT_EQ(::stat(file, &st), 0);
+    const struct group* group = ::getgrgid(st.st_gid);
+    ASSERT_NE(group, nullptr);
+    const std::string name = group->gr_name;
+    const std::string path = file;
+    struct Case {
+        const char* name;
+        mode_t mode;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"group may read and write", 0660,
+         "Permission denied: " + path + " belongs to group " + name +
+             "; add your user to it with usermod -aG " + name + " $USER and log in again"},
+        // Joining the group would not help: no hint.
+        {"owner only", 0600, "Permission denied: " + path},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(::chmod(file, c.mode), 0);
+        EXPECT_EQ(TCommPortDriver::OpenFailureReason(path, EACCES), c.reason);
+    }
+    ::unlink(file);
+}
+
+TEST(CommPortDriver, UnreadableTerminalGivesThePermissionReason) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permissions do not stop the open, so the refused "
+                        "permission of a device cannot be shown";
+    RawPty pty;
+    ASSERT_EQ(::chmod(pty.SlavePath().c_str(), 0), 0);
+    PointChannelAt(6, pty.SlavePath());
+    TCommPortDriver port;
+    port.SetComPort(pnCOM6);
+    EXPECT_FALSE(port.Open());
+    EXPECT_TRUE(port.LastOpenFailure().starts_with("Permission denied: " + pty.SlavePath()))
+        << port.LastOpenFailure();
     ::unsetenv("ORVANT_COM6");
 }
 

@@ -230,6 +230,9 @@ TEST(SerialSetup, PortThatCannotOpenLeavesTheLinkClosed) {
     EXPECT_FALSE(bench.setup.OpenPort());
     EXPECT_EQ(bench.op.boxes(), QStringList({"Message: COM port initiation not possible with this "
                                              "parameters:\r\rCOM2 4800 Bd"}));
+    // The system's reason comes with the box as its detail.
+    EXPECT_EQ(bench.op.details,
+              QStringList({"No such file or directory: /nonexistent/orvant-com2"}));
     EXPECT_FALSE(bench.link.PortReady());
     EXPECT_FALSE(bench.port.IsOpen());
     bench.setup.PublishPanels();

@@ -76,6 +76,11 @@ void ScriptedOperator::showBox(BoxKind kind, const QString& text) {
     events << kindName(kind) + ": " + text;
 }
 
+void ScriptedOperator::showBoxWithDetail(BoxKind kind, const QString& text, const QString& detail) {
+    showBox(kind, text);
+    details << detail;
+}
+
 Answer ScriptedOperator::confirm(const QString& text) {
     events << "Confirm: " + text;
     if (answers.empty()) {

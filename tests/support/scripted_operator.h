@@ -22,6 +22,9 @@ public:
     //   "Error: Number Out Of Range", "Sound: CriticalStop", "Confirm: OK to overwrite /x",
     //   "File: Save", "Dialog: TSetSerialDlg", "Font", "Printer".
     QStringList events;
+    // The detail of every box shown with one, in order; its box is recorded in `events`
+    // like any other.
+    QStringList details;
 
     std::deque<Answer> answers;                          // for confirm()
     std::deque<FileChoice> files;                        // for chooseFile()
@@ -51,6 +54,7 @@ public:
     static bool pressButton(QDialog& dialog, bool accept);
 
     void showBox(BoxKind kind, const QString& text) override;
+    void showBoxWithDetail(BoxKind kind, const QString& text, const QString& detail) override;
     Answer confirm(const QString& text) override;
     void playSound(Sound sound) override;
     FileChoice chooseFile(const FileRequest& request) override;

@@ -89,7 +89,7 @@ TEST_F(CliTransferTest, SendRefusesWhatItCannotSendSafely) {
          false,
          {"send", "--channel", "2", Fixture("short.tsf")},
          1,
-         "cannot open COM2"},
+         "cannot open COM2: No such file or directory: /"},
         {"unreadable file", false, {"send", Fixture("none.tsf")}, 2, "cannot read"},
         {"no file", false, {"send", "--no-reset"}, 2, "usage: orvant-cli send"},
         {"two files", false, {"send", Fixture("short.tsf"), Fixture("short.tsf")}, 2, "usage"},
