@@ -5,20 +5,12 @@
 // Exit status: 0 the port opened, 1 it could not be opened, 2 usage error.
 
 #include "cli_command.h"
-
-#include "language/session.h"
-#include "link/comm_port_driver.h"
-#include "link/console_operator.h"
-#include "link/controller_link.h"
-#include "link/monotonic_clock.h"
-#include "link/serial_setup.h"
+#include "cli_link.h"
 
 #include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace orvant::cli {
@@ -27,17 +19,6 @@ namespace {
 
 constexpr std::string_view kUsage = "identify [--channel N] [--baud-index I] [--fast] [--no-reset]";
 
-bool ParseInt(const char* text, int low, int high, int& out) {
-    if (!text || !*text)
-        return false;
-    char* end = nullptr;
-    const long value = std::strtol(text, &end, 10);
-    if (*end != '\0' || value < low || value > high)
-        return false;
-    out = static_cast<int>(value);
-    return true;
-}
-
 int UsageError(const char* message) {
     std::fprintf(stderr, "orvant-cli identify: %s\nusage: orvant-cli %.*s\n", message,
                  static_cast<int>(kUsage.size()), kUsage.data());
@@ -45,43 +26,21 @@ int UsageError(const char* message) {
 }
 
 int RunIdentify(int argc, char** argv) {
-    int channel = 1;
-    int baudIndex = 3;
-    bool fast = false;
-    bool reset = true;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--channel") {
-            if (!ParseInt(i + 1 < argc ? argv[++i] : nullptr, 1, 4, channel))
-                return UsageError("--channel needs a number from 1 to 4");
-        } else if (arg == "--baud-index") {
-            if (!ParseInt(i + 1 < argc ? argv[++i] : nullptr, 0, 3, baudIndex))
-                return UsageError("--baud-index needs a number from 0 to 3");
-        } else if (arg == "--fast") {
-            fast = true;
-        } else if (arg == "--no-reset") {
-            reset = false;
-        } else {
-            return UsageError(("unknown argument '" + arg + "'").c_str());
-        }
-    }
+    LinkOptions options;
+    const std::string error = ParseArguments(argc, argv, options, [](const std::string& arg) {
+        return "unknown argument '" + arg + "'";
+    });
+    if (!error.empty())
+        return UsageError(error.c_str());
 
     int appArgc = 1;
     char appName[] = "orvant-cli";
     char* appArgv[] = {appName, nullptr};
     QCoreApplication app(appArgc, appArgv);
 
-    Session session;
-    session.Link.ChannelIndex = static_cast<std::uint8_t>(channel - 1);
-    session.Link.BaudIndex = static_cast<std::uint8_t>(baudIndex);
-    session.Link.FastIndexer = fast ? 1 : 0;
-
-    ConsoleOperator op;
-    SteadyClock clock;
-    TCommPortDriver port;
-    port.SetOutputTimeout(2000);
-    ControllerLink link(session, op, port, clock);
-    SerialSetup setup(session, op, link, port);
+    CliLink cli(options, stdout);
+    SerialSetup& setup = cli.setup;
+    TCommPortDriver& port = cli.port;
 
     QString panels[3];
     QObject::connect(&setup, &SerialSetup::panelText, [&panels](int panel, const QString& text) {
@@ -91,9 +50,9 @@ int RunIdentify(int argc, char** argv) {
 
     const bool opened = setup.OpenPort();
     if (opened)
-        setup.IdentifyController(reset, 2.5);
+        setup.IdentifyController(options.reset, 2.5);
     else
-        std::fprintf(stderr, "orvant-cli identify: cannot open COM%d: %s\n", channel,
+        std::fprintf(stderr, "orvant-cli identify: cannot open COM%d: %s\n", options.channel,
                      port.LastOpenFailure().c_str());
     setup.PublishPanels();
     port.Close();
