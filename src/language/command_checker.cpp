@@ -26,23 +26,7 @@ constexpr bool IsDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
 
-// How a command's argument is read.
-enum class Form : std::uint8_t {
-    Unknown,
-    Number,        // optional unsigned number within a fixed range
-    Velocity,      // number form, highest value by model
-    Label,         // number form, 1..highest label by model
-    Output,        // number form, the output set 1..21, 40..87, 100
-    Port,          // "!" and "?"
-    Condition,     // "I": input, H or L, label
-    Acceleration,  // "A": band chosen by the start/stop velocity
-    Microstep,     // "M": 1, 2, 4, ... 64
-    Qualification, // "Q": 1, 2, 4 by the microstep setting
-    Position,      // "=", "B", "F": multiple of the user step
-    Go,            // "G+", "G-" or a position
-    Address,       // "X": controller address
-    Single,        // the command character alone
-};
+using Form = CommandForm;
 
 // Which setting of the current address an accepted number-form command records.
 enum class Stores : std::uint8_t { Nothing, StartStop, Velocity };
@@ -54,9 +38,6 @@ struct CommandRule {
     std::int32_t hi = 0;
     Stores stores = Stores::Nothing;
 };
-
-constexpr unsigned char kFirstCommand = '!';
-constexpr unsigned char kLastCommand = '_';
 
 // One rule for every character from "!" to "_"; characters without a rule are unknown.
 constexpr std::array<CommandRule, kLastCommand - kFirstCommand + 1> MakeRules() {
@@ -443,6 +424,52 @@ std::uint16_t CheckByForm(std::string& line, const CommandRule& rule, Session& s
 }
 
 } // namespace
+
+std::optional<CommandSyntax> CommandSyntaxOf(unsigned char c) {
+    if (c < kFirstCommand || c > kLastCommand)
+        return std::nullopt;
+    const CommandRule& rule = kRules[c - kFirstCommand];
+    if (rule.form == Form::Unknown)
+        return std::nullopt;
+    CommandSyntax syntax{rule.form, rule.sizeBits, rule.lo, rule.hi};
+    switch (rule.form) {
+    case Form::Velocity:
+        syntax.hi = 0; // by model: HighestVelocity
+        break;
+    case Form::Label:
+        syntax.lo = 1;
+        syntax.hi = 0; // by model: HighestLabel
+        break;
+    case Form::Acceleration:
+        syntax.lo = 1;
+        syntax.hi = kHighestAcceleration;
+        break;
+    case Form::Microstep:
+        syntax.lo = 1;
+        syntax.hi = 64;
+        break;
+    case Form::Qualification:
+        syntax.lo = 1;
+        syntax.hi = 4;
+        break;
+    case Form::Position:
+    case Form::Go:
+        syntax.lo = 1;
+        syntax.hi = kHighestPosition;
+        break;
+    case Form::Condition:
+        syntax.lo = 1;
+        syntax.hi = kHighestConditionInput;
+        break;
+    default:
+        break;
+    }
+    return syntax;
+}
+
+bool OutputNumberAccepted(std::int32_t n) {
+    return InOutputSet(n);
+}
 
 // Positions are counted in 64ths of a full step; with M microsteps per full step a position
 // must be a multiple of 64 div M. A microstep setting above 64 would make that zero, so the

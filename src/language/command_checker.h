@@ -7,6 +7,7 @@
 #include "language/session.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orvant {
@@ -26,6 +27,43 @@ enum CommandCheckCode : std::uint16_t {
 inline constexpr std::int32_t kBareVelocityValue = -2147483647;
 // Value stored for "M", "Q" and "A" given without a number.
 inline constexpr std::int32_t kBareSettingValue = -1;
+
+// How a command's argument is read.
+enum class CommandForm : std::uint8_t {
+    Unknown,
+    Number,        // optional unsigned number within a fixed range
+    Velocity,      // number form, highest value by model
+    Label,         // number form, 1..highest label by model
+    Output,        // number form, the output set 1..21, 40..87, 100
+    Port,          // "!" and "?"
+    Condition,     // "I": input, H or L, label
+    Acceleration,  // "A": band chosen by the start/stop velocity
+    Microstep,     // "M": 1, 2, 4, ... 64
+    Qualification, // "Q": 1, 2, 4 by the microstep setting
+    Position,      // "=", "B", "F": multiple of the user step
+    Go,            // "G+", "G-" or a position
+    Address,       // "X": controller address
+    Single,        // the command character alone
+};
+
+inline constexpr unsigned char kFirstCommand = '!';
+inline constexpr unsigned char kLastCommand = '_';
+
+// What the checker knows of one command character: how its argument is read, the program
+// memory it takes, and the number range its form checks (for a Condition the input number;
+// hi is 0 where the highest value depends on the model).
+struct CommandSyntax {
+    CommandForm form;
+    std::uint8_t sizeBits;
+    std::int32_t lo;
+    std::int32_t hi;
+};
+
+// The checker's rule for `c`; none for characters that are not commands.
+std::optional<CommandSyntax> CommandSyntaxOf(unsigned char c);
+
+// Whether `n` is one of the numbers that "C" and "T" accept (1..21, 40..87, 100).
+bool OutputNumberAccepted(std::int32_t n);
 
 // Checks one command line and replaces it with its normal form (in every outcome; on most
 // errors the line becomes empty or only the command character). On result 0 the size of

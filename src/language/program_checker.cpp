@@ -9,10 +9,6 @@ namespace orvant {
 
 namespace {
 
-constexpr bool IsBlank(unsigned char c) {
-    return c <= 32;
-}
-
 // A number right-aligned in five characters; wider numbers keep all their digits.
 std::string Padded5(std::uintmax_t n) {
     char buffer[32];
@@ -20,11 +16,24 @@ std::string Padded5(std::uintmax_t n) {
     return std::string(buffer, static_cast<std::size_t>(length));
 }
 
-bool PassesWalk(std::uint16_t code) {
-    return code == kCommandAccepted || code == kAccelerationBand || code == kNotUserStepMultiple;
+} // namespace
+
+bool PassesProgramCheck(std::uint16_t code) {
+    return code == kCommandAccepted || IsSoftResult(code);
 }
 
-} // namespace
+bool IsSoftResult(std::uint16_t code) {
+    return code == kAccelerationBand || code == kNotUserStepMultiple;
+}
+
+std::string_view TrimmedScriptLine(std::string_view written) {
+    std::size_t begin = 0, end = written.size();
+    while (begin < end && static_cast<unsigned char>(written[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(written[end - 1]) <= 32)
+        --end;
+    return written.substr(begin, end - begin);
+}
 
 std::string LineCaption(std::size_t number) {
     return "Line " + Padded5(number);
@@ -44,19 +53,15 @@ ProgramCheckReport CheckProgram(const std::vector<std::string>& lines, Session& 
 
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string& written = lines[i];
-        std::size_t begin = 0, end = written.size();
-        while (begin < end && IsBlank(static_cast<unsigned char>(written[begin])))
-            ++begin;
-        while (end > begin && IsBlank(static_cast<unsigned char>(written[end - 1])))
-            --end;
-        if (begin == end)
+        const std::string_view trimmed = TrimmedScriptLine(written);
+        if (trimmed.empty())
             continue;
-        working.assign(written, begin, end - begin);
+        working.assign(trimmed);
         const std::uint16_t code = CheckCommandLine(working, session);
         const std::size_t number = i + 1;
         if (sink)
             sink(CheckedLine{number, code, working});
-        if (PassesWalk(code))
+        if (PassesProgramCheck(code))
             continue;
 
         ++result.errors;

@@ -49,6 +49,15 @@ ProgramCheckReport CheckProgram(const std::vector<std::string>& lines, Session& 
 ProgramCheckReport CheckProgram(const std::vector<std::string>& lines, Session& session,
                                 bool reportSuccess, const CheckedLineSink& sink);
 
+// Whether a line with checker result `code` passes the whole-script check: accepted, or
+// one of the soft results (acceleration band, user step) that are not counted as errors.
+bool PassesProgramCheck(std::uint16_t code);
+bool IsSoftResult(std::uint16_t code);
+
+// The part of a script line that the check reads: without leading and trailing blanks and
+// control characters. Empty for a line that the check skips.
+std::string_view TrimmedScriptLine(std::string_view written);
+
 // "Line " and the line number right-aligned in five characters ("Line    10").
 std::string LineCaption(std::size_t number);
 

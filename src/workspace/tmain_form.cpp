@@ -7,6 +7,7 @@
 #include "link/operator.h"
 #include "workspace/file_io.h"
 #include "workspace/help_viewer.h"
+#include "workspace/script_assist.h"
 #include "workspace/tabout_box.h"
 #include "workspace/tmdi_child.h"
 #include "workspace/toolbar_glyphs.h"
@@ -227,6 +228,11 @@ void TMainForm::SetPanelText(int panel, const QString& text) {
         panels_[panel]->setToolTip(text);
         FitPanelWidth(panel);
     }
+    // The model (panel 0) or the settings (panel 2) changed: the documents' checks start
+    // from them, so each document checks itself again.
+    if (panel == 0 || panel == 2)
+        for (TMDIChild* doc : Documents())
+            doc->Assist()->Schedule();
 }
 
 QString TMainForm::PanelText(int panel) const {
@@ -293,6 +299,7 @@ TTraceWin* TMainForm::CreateTraceWindow() {
 
 TMDIChild* TMainForm::AddDocumentWindow() {
     auto* child = new TMDIChild(op_);
+    child->SetSession(&session_);
     mdiArea_->addSubWindow(child);
     child->installEventFilter(this);
     child->setWindowIcon(windowIcon());

@@ -3,6 +3,7 @@
 #include "language/script_text.h"
 #include "link/operator.h"
 #include "workspace/file_io.h"
+#include "workspace/script_assist.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -60,12 +61,17 @@ TMDIChild::TMDIChild(Operator& op, QWidget* parent) : QMdiSubWindow(parent), op_
     }
     layout->addWidget(StatusBar);
     setWidget(body);
+    assist_ = new ScriptAssist(Editor, panels_[2]);
     resize(520, 320);
 
     connect(Editor, &QPlainTextEdit::cursorPositionChanged, this, &TMDIChild::SelectionChange);
     connect(Editor, &QPlainTextEdit::selectionChanged, this, &TMDIChild::SelectionChange);
     connect(Editor->document(), &QTextDocument::modificationChanged, this,
             &TMDIChild::RichEditChange);
+}
+
+void TMDIChild::SetSession(const Session* session) {
+    assist_->SetSession(session);
 }
 
 void TMDIChild::SetCaption() {

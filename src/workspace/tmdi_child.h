@@ -14,6 +14,8 @@ class QStatusBar;
 namespace orvant {
 
 class Operator;
+class ScriptAssist;
+class Session;
 
 inline constexpr char kUntitled[] = "Untitled";
 inline constexpr char kScriptFilter[] =
@@ -56,6 +58,11 @@ public:
     void SetCaretOffset(int offset);
     bool IsModified() const;
 
+    // Colouring, live check and memory gauge of this document.
+    ScriptAssist* Assist() const { return assist_; }
+    // The live session that the document's check starts from.
+    void SetSession(const Session* session);
+
     // Set by a main-window shut-down that has already asked this document.
     void SetCloseApproved(bool approved) { closeApproved_ = approved; }
 
@@ -72,6 +79,7 @@ private:
 
     Operator& op_;
     QLabel* panels_[3] = {};
+    ScriptAssist* assist_ = nullptr;
     bool closeApproved_ = false;
 };
 

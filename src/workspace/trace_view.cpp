@@ -1,10 +1,13 @@
 #include "workspace/trace_view.h"
 
+#include "language/script_spans.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include <algorithm>
@@ -244,6 +247,9 @@ void TraceView::paintEvent(QPaintEvent*) {
     const std::size_t selA = std::min(anchorLine_, caretLine_);
     const std::size_t selB = std::max(anchorLine_, caretLine_);
     const bool showSelection = selA != selB; // kept visible without the focus too
+    const QColor ink = pal.text().color(), paper = pal.base().color();
+    const QColor dimmed((ink.red() + paper.red()) / 2, (ink.green() + paper.green()) / 2,
+                        (ink.blue() + paper.blue()) / 2);
     for (std::size_t i = first; i < starts_.size() && i < first + rows; ++i) {
         const int y = static_cast<int>(i - first) * lh;
         const auto line = Line(i);
@@ -251,8 +257,27 @@ void TraceView::paintEvent(QPaintEvent*) {
         if (selected)
             p.fillRect(0, y, viewport()->width(), lh, pal.highlight());
         p.setPen(selected ? pal.highlightedText().color() : pal.text().color());
-        p.drawText(QRectF(x, y, textWidth, lh), QString::fromLatin1(line.data(), line.size()),
-                   option);
+        const QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+        const std::vector<TextSpan> times =
+            selected ? std::vector<TextSpan>{} : TraceLineSpans(line);
+        if (times.empty()) {
+            p.drawText(QRectF(x, y, textWidth, lh), text, option);
+            continue;
+        }
+        // The time of day after ";" is drawn dimmed, the way the editor shows comments.
+        QTextLayout layout(text, font());
+        layout.setTextOption(option);
+        QTextLayout::FormatRange range;
+        range.start = static_cast<int>(times.front().start);
+        range.length = static_cast<int>(times.front().length);
+        range.format.setForeground(dimmed);
+        layout.setFormats({range});
+        layout.beginLayout();
+        QTextLine row = layout.createLine();
+        row.setLineWidth(textWidth);
+        layout.endLayout();
+        p.setPen(pal.text().color());
+        layout.draw(&p, QPointF(x, y + (lh - row.height()) / 2));
     }
     if (hasFocus() && caretLine_ >= first && caretLine_ < first + rows) {
         const int y = static_cast<int>(caretLine_ - first) * lh;
