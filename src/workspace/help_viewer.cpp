@@ -1,7 +1,10 @@
 #include "workspace/help_viewer.h"
 
+#include <QAction>
 #include <QFile>
+#include <QKeySequence>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -21,8 +24,28 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser;
     browser_->setObjectName("HelpBrowser");
     browser_->setOpenExternalLinks(true);
+
+    // Back, Forward and the two pages an operator returns to most.
+    auto* bar = new QToolBar;
+    bar->setObjectName("HelpNavigation");
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction* back = bar->addAction("&Back", browser_, &QTextBrowser::backward);
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    QAction* forward = bar->addAction("&Forward", browser_, &QTextBrowser::forward);
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    bar->addSeparator();
+    bar->addAction("&Contents", this, [this] { browser_->setSource(QUrl("qrc:/help/1.html")); });
+    bar->addAction("&Getting started", this,
+                   [this] { browser_->setSource(QUrl("qrc:/help/getting_started.html")); });
+    bar->addAction("Command &language", this,
+                   [this] { browser_->setSource(QUrl("qrc:/help/command_language.html")); });
+    layout->addWidget(bar);
     layout->addWidget(browser_);
-    resize(560, 480);
+    resize(720, 520);
 }
 
 void THelpViewer::ShowTopic(int context) {
