@@ -81,6 +81,23 @@ struct Document {
     }
 };
 
+// Loading the script into a shown document: the editor's own text layout and the colouring
+// of every line, without the live check that follows.
+void BM_LoadDocument(benchmark::State& state) {
+    const std::vector<std::string> lines = Script();
+    orvant::Session session = LinkSession();
+    orvant::test::ScriptedOperator op;
+    orvant::TMDIChild doc(op);
+    doc.SetSession(&session);
+    doc.resize(520, 320);
+    doc.show();
+    for (auto _ : state) {
+        doc.SetLines(lines);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_LoadDocument)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // One whole pass in the editor, marks unchanged (the usual case after a keystroke).
 void BM_LiveCheckPassInEditor(benchmark::State& state) {
     Document d;
