@@ -130,7 +130,8 @@ ScriptAssist::ScriptAssist(QPlainTextEdit* editor, QLabel* gauge)
     });
     connect(editor->document(), &QTextDocument::contentsChange, this,
             &ScriptAssist::OnContentsChange);
-    editor->viewport()->installEventFilter(this);
+    viewport_ = editor->viewport();
+    viewport_->installEventFilter(this);
     editor->installEventFilter(this);
     Schedule();
 }
@@ -219,16 +220,18 @@ QString ScriptAssist::ToolTipAt(const QPoint& viewportPos) const {
 }
 
 bool ScriptAssist::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == editor_->viewport() && event->type() == QEvent::ToolTip) {
+    // Events still arrive while the editor is being destroyed: the type is looked at first and
+    // the viewport is compared as it was when the assist was made.
+    if (event->type() == QEvent::ToolTip && watched == viewport_) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString text = ToolTipAt(help->pos());
         if (text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), text, editor_->viewport());
+            QToolTip::showText(help->globalPos(), text, viewport_);
         return true;
     }
-    if (watched == editor_ && event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::PaletteChange && watched == editor_)
         highlighter_->SetBaseColour(editor_->palette().color(QPalette::Base));
     return QObject::eventFilter(watched, event);
 }

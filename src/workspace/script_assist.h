@@ -82,6 +82,7 @@ private:
     void FinishPass();
 
     QPlainTextEdit* editor_;
+    QWidget* viewport_ = nullptr;
     QPointer<QLabel> gauge_;
     ScriptHighlighter* highlighter_;
     const Session* session_ = nullptr;
