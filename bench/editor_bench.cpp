@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QTextCursor>
 
+#include "widget_bench_main.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -142,11 +144,5 @@ BENCHMARK(BM_TypingStall)->Unit(benchmark::kMillisecond)->Iterations(10);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvant::bench::RunWidgetBenchmarks(argc, argv);
 }

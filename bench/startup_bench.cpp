@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "widget_bench_main.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -76,9 +78,5 @@ BENCHMARK(BM_StartUpWithDocuments)
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvant::bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QString>
 
+#include "widget_bench_main.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -131,11 +133,5 @@ BENCHMARK(BM_ScrollAndRepaintAtAMillion)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvant::bench::RunWidgetBenchmarks(argc, argv);
 }

@@ -29,6 +29,8 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "widget_bench_main.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -154,13 +156,5 @@ BENCHMARK(BM_ThreeByteRead)->Iterations(20)->UseRealTime()->Unit(benchmark::kMil
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvant::bench::RunWidgetBenchmarks(argc, argv);
 }
