@@ -153,13 +153,16 @@ std::string ByModel(const std::function<std::int32_t(std::uint8_t)>& value,
     add(value(0), "before identification");
     if (order.size() == 1)
         return describe(order.front());
+    // The group that holds the state before identification is the usual one: it is named
+    // last and as "the others", the exceptions before it by their models.
+    const std::int32_t usual = value(0);
     std::string text;
     for (std::int32_t v : order) {
-        if (!text.empty())
-            text += "; ";
-        text += describe(v) + " (" + names[v] + ")";
+        if (v == usual)
+            continue;
+        text += describe(v) + " on " + names[v] + "; ";
     }
-    return text;
+    return text + describe(usual) + " on the others and before identification";
 }
 
 std::string AccelerationBands() {
