@@ -38,11 +38,18 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     bar->addSeparator();
-    bar->addAction("&Contents", this, [this] { browser_->setSource(QUrl("qrc:/help/1.html")); });
-    bar->addAction("&Getting started", this,
-                   [this] { browser_->setSource(QUrl("qrc:/help/getting_started.html")); });
-    bar->addAction("Command &language", this,
-                   [this] { browser_->setSource(QUrl("qrc:/help/command_language.html")); });
+    const struct {
+        const char* caption;
+        const char* page;
+    } pages[] = {{"&Contents", "1.html"},
+                 {"&Getting started", "getting_started.html"},
+                 {"Command &language", "command_language.html"}};
+    for (const auto& page : pages) {
+        const QUrl url(QString("qrc:/help/") + page.page);
+        QAction* go = bar->addAction(page.caption, this, [this, url] { browser_->setSource(url); });
+        // Tool buttons drop the "&" of their action, so its Alt key is bound here.
+        go->setShortcut(QKeySequence::mnemonic(page.caption));
+    }
     layout->addWidget(bar);
     layout->addWidget(browser_);
     resize(720, 520);

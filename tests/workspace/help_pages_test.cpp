@@ -1,10 +1,14 @@
 // The help pages compiled into the workbench: every link between them leads to a page that
 // the help viewer can open, and the contents page leads to the two guides.
 
+#include "workspace/help_viewer.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -91,6 +95,21 @@ TEST(HelpPagesTest, TheContentsLeadToGettingStartedAndTheCommandLanguage) {
     EXPECT_TRUE(links.contains("getting_started.html"));
     EXPECT_TRUE(links.contains("command_language.html"));
     EXPECT_TRUE(QFile::exists(":/help/getting_started.html"));
+}
+
+TEST(HelpViewerTest, TheGuidesAreOneKeyAwayAndBackReturnsToTheTopic) {
+    THelpViewer viewer;
+    viewer.ShowTopic(10603);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer));
+    QTest::keyClick(&viewer, Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(viewer.Browser()->source().toString(), "qrc:/help/command_language.html");
+    QTest::keyClick(&viewer, Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(viewer.Browser()->source().toString(), "qrc:/help/getting_started.html");
+    viewer.Browser()->backward();
+    viewer.Browser()->backward();
+    EXPECT_EQ(viewer.Browser()->source().toString(), "qrc:/help/10603.html");
+    QTest::keyClick(&viewer, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(viewer.Browser()->source().toString(), "qrc:/help/1.html");
 }
 
 } // namespace
