@@ -34,11 +34,21 @@ bool IsDark(const QColor& base) {
 
 } // namespace
 
-ScriptHighlighter::ScriptHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {
-    SetBaseColour(Qt::white);
+ScriptHighlighter::ScriptHighlighter(QTextDocument* document, const QColor& base)
+    : QSyntaxHighlighter(document) {
+    // The base class colours the document once, later; no colouring of our own here, since
+    // thousands of documents may open at start-up.
+    PickColours(base);
 }
 
 void ScriptHighlighter::SetBaseColour(const QColor& base) {
+    const QColor before = command_;
+    PickColours(base);
+    if (command_ != before)
+        rehighlight();
+}
+
+void ScriptHighlighter::PickColours(const QColor& base) {
     if (IsDark(base)) {
         command_ = QColor(0x8a, 0xb4, 0xf8);
         argument_ = QColor(0x9c, 0xd6, 0x9c);
@@ -52,7 +62,6 @@ void ScriptHighlighter::SetBaseColour(const QColor& base) {
         fault_ = QColor(0xd0, 0x10, 0x10);
         soft_ = QColor(0xc0, 0x80, 0x00);
     }
-    rehighlight();
 }
 
 LineMark ScriptHighlighter::MarkOf(const QTextBlock& block) {
@@ -118,8 +127,8 @@ void ScriptHighlighter::highlightBlock(const QString& text) {
 
 ScriptAssist::ScriptAssist(QPlainTextEdit* editor, QLabel* gauge)
     : QObject(editor), editor_(editor), gauge_(gauge),
-      highlighter_(new ScriptHighlighter(editor->document())) {
-    highlighter_->SetBaseColour(editor->palette().color(QPalette::Base));
+      highlighter_(
+          new ScriptHighlighter(editor->document(), editor->palette().color(QPalette::Base))) {
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMs);
     connect(&pause_, &QTimer::timeout, this, &ScriptAssist::StartPass);

@@ -28,20 +28,22 @@ class Session;
 class ScriptHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
-    explicit ScriptHighlighter(QTextDocument* document);
+    ScriptHighlighter(QTextDocument* document, const QColor& base);
 
     // The mark kept with `block`; sets it and redraws the line when it changed. Returns
     // whether it changed.
     static LineMark MarkOf(const QTextBlock& block);
     bool SetMark(const QTextBlock& block, const LineMark& mark);
 
-    // Picks colours that read well on `base` (light or dark), then redraws.
+    // Picks colours that read well on `base` (light or dark), and redraws when they change.
     void SetBaseColour(const QColor& base);
 
 protected:
     void highlightBlock(const QString& text) override;
 
 private:
+    void PickColours(const QColor& base);
+
     QColor command_, argument_, comment_, fault_, soft_;
 };
 
