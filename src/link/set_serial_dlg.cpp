@@ -3,6 +3,7 @@
 #include "link/operator.h"
 #include "link/radio_group.h"
 #include "link/serial_rates.h"
+#include "widgets/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -37,13 +38,7 @@ TSetSerialDlg::TSetSerialDlg(QWidget* parent) : QDialog(parent) {
     AutoInitCheck->setObjectName("AutoInitCheck");
     connect(FastCheck, &QCheckBox::clicked, this, &TSetSerialDlg::FastClick);
 
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    QHBoxLayout* buttons = OkCancelRow(*this, OKBtn, CancelBtn);
 
     auto* line = new QVBoxLayout;
     line->addWidget(new QLabel("8 data bits", this));
@@ -55,11 +50,6 @@ TSetSerialDlg::TSetSerialDlg(QWidget* parent) : QDialog(parent) {
     groups->addWidget(ChannelGroup);
     groups->addWidget(BaudGroup);
     groups->addLayout(line);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
 
     auto* main = new QVBoxLayout(this);
     main->addLayout(groups);

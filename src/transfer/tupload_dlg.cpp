@@ -2,6 +2,7 @@
 
 #include "language/readback_texts.h"
 #include "link/radio_group.h"
+#include "widgets/dialog_buttons.h"
 
 #include <QAbstractButton>
 #include <QHBoxLayout>
@@ -26,18 +27,8 @@ TUploadDlg::TUploadDlg(QWidget* parent) : QDialog(parent) {
     UploadGroup->setColumns(2);
     UploadGroup->setCurrentIndex(0);
 
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    QHBoxLayout* buttons = OkCancelRow(*this, OKBtn, CancelBtn);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
     auto* main = new QVBoxLayout(this);
     main->addWidget(UploadGroup);
     main->addLayout(buttons);
