@@ -2,11 +2,8 @@
 // The main window with its link to the simulator on COM1, every command registered, the
 // port open and the session as after identifying a K2207 (M 4, S 200, V 1000, A 64, R 200).
 
-#include "app/workbench_commands.h"
-#include "sim/k2207_simulator.h"
+#include "workbench_fixture.h"
 #include "workspace/tmain_form.h"
-#include "workspace/workbench_link.h"
-#include "workspace_fixture.h"
 
 #include <QAction>
 #include <QDialog>
@@ -20,31 +17,16 @@
 
 namespace orvant::test {
 
-class CommandsTest : public WorkspaceTest {
+class CommandsTest : public SimulatedWorkbenchFixture {
 protected:
     void SetUp() override {
-        WorkspaceTest::SetUp();
-        std::string error;
-        ASSERT_TRUE(sim.Start(&error)) << error;
-        previousCom1 = qgetenv("ORVANT_COM1");
-        qputenv("ORVANT_COM1", QByteArray::fromStdString(sim.SlavePath()));
-        form = std::make_unique<TMainForm>(session, op);
-        form->CreateTraceWindow();
-        link = std::make_unique<WorkbenchLink>(session, op, *form);
-        RegisterWorkbenchCommands(form->Commands(), link->Context());
-        form->resize(800, 600);
-        form->show();
+        SimulatedWorkbenchFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         ASSERT_TRUE(link->Setup().OpenPort());
         op.events.clear();       // the beep of opening the port
         session.ModelCode() = 2; // a K2207B: the shortest send gap
         session.ResetAddressSettings();
-    }
-    void TearDown() override {
-        link.reset();
-        form.reset();
-        sim.Stop();
-        qputenv("ORVANT_COM1", previousCom1);
-        WorkspaceTest::TearDown();
     }
 
     AddressRecord& Record() { return session.CurrentRecord(); }
@@ -90,12 +72,6 @@ protected:
             return false;
         };
     }
-
-    sim::K2207Simulator sim;
-    QByteArray previousCom1;
-    Session session;
-    std::unique_ptr<TMainForm> form;
-    std::unique_ptr<WorkbenchLink> link;
 
 private:
     std::size_t seen_ = 0;
