@@ -1,6 +1,7 @@
 #include "language/script_spans.h"
 
 #include "language/command_checker.h"
+#include "language/program_checker.h"
 
 namespace orvant {
 
@@ -12,16 +13,16 @@ bool IsBlank(char c) {
 
 } // namespace
 
+TextSpan ScriptCodeExtent(std::string_view line) {
+    const std::string_view code = TrimmedScriptLine(line.substr(0, line.find(';')));
+    return {static_cast<std::size_t>(code.data() - line.data()), code.size(), SpanKind::Command};
+}
+
 std::vector<TextSpan> ScriptLineSpans(std::string_view line) {
     std::vector<TextSpan> spans;
     const std::size_t comment = line.find(';');
-    const std::size_t codeEnd = comment == std::string_view::npos ? line.size() : comment;
-    std::size_t begin = 0;
-    while (begin < codeEnd && IsBlank(line[begin]))
-        ++begin;
-    std::size_t end = codeEnd;
-    while (end > begin && IsBlank(line[end - 1]))
-        --end;
+    const TextSpan code = ScriptCodeExtent(line);
+    const std::size_t begin = code.start, end = code.start + code.length;
     if (begin < end) {
         char c = line[begin];
         if (c >= 'a' && c <= 'z')

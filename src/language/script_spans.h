@@ -24,6 +24,10 @@ struct TextSpan {
 // count as their capitals.
 std::vector<TextSpan> ScriptLineSpans(std::string_view line);
 
+// The command and its argument: the line without its comment and without the blanks and
+// control characters around what is left (the part the check reads).
+TextSpan ScriptCodeExtent(std::string_view line);
+
 // The time of day at the end of a trace line, from its ";" on, as a Comment span; none for
 // a line without one.
 std::vector<TextSpan> TraceLineSpans(std::string_view line);

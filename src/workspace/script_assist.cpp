@@ -109,13 +109,9 @@ void ScriptHighlighter::highlightBlock(const QString& text) {
     if (!data)
         return;
     // The mark runs under the line's text, without its blanks and its comment.
-    int begin = 0, end = static_cast<int>(line.find(';'));
-    if (end < 0)
-        end = static_cast<int>(line.size());
-    while (begin < end && static_cast<unsigned char>(line[static_cast<std::size_t>(begin)]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(line[static_cast<std::size_t>(end - 1)]) <= 32)
-        --end;
+    const TextSpan code = ScriptCodeExtent(line);
+    const int begin = static_cast<int>(code.start);
+    const int end = static_cast<int>(code.start + code.length);
     const bool fault = data->mark.kind == LineMarkKind::Fault;
     for (int i = begin; i < end; ++i) {
         QTextCharFormat f = format(i);
