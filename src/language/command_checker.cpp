@@ -515,8 +515,7 @@ std::uint16_t CheckCommandLine(std::string& line, Session& session) {
         ++lead;
     line.erase(0, lead);
     for (char& ch : line)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
+        ch = AsCommandCharacter(ch);
     if (line.empty())
         return kCommandAccepted;
 

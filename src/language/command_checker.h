@@ -59,6 +59,11 @@ struct CommandSyntax {
     std::int32_t hi;
 };
 
+// What the checker reads a character as: small letters count as capitals.
+constexpr char AsCommandCharacter(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // The checker's rule for `c`; none for characters that are not commands.
 std::optional<CommandSyntax> CommandSyntaxOf(unsigned char c);
 

@@ -17,15 +17,6 @@ std::string WithoutLineBreaks(std::string_view text) {
     return out;
 }
 
-char CommandOf(std::string_view trimmed) {
-    if (trimmed.empty())
-        return 0;
-    char c = trimmed.front();
-    if (c >= 'a' && c <= 'z')
-        c = static_cast<char>(c - 'a' + 'A');
-    return c;
-}
-
 } // namespace
 
 LiveCheck::LiveCheck(const Session& live) : session_(live) {
@@ -37,7 +28,7 @@ LineMark LiveCheck::Feed(std::string_view written) {
     const std::string_view trimmed = TrimmedScriptLine(written);
     if (trimmed.empty() || trimmed.front() == ';')
         return mark; // skipped, or a comment line that the checker accepts as empty
-    mark.command = CommandOf(trimmed);
+    mark.command = AsCommandCharacter(trimmed.front());
     mark.modelCode = session_.ModelCode();
     mark.startStop = session_.CurrentRecord().S;
     mark.microsteps = session_.CurrentRecord().M;

@@ -24,10 +24,7 @@ std::vector<TextSpan> ScriptLineSpans(std::string_view line) {
     const TextSpan code = ScriptCodeExtent(line);
     const std::size_t begin = code.start, end = code.start + code.length;
     if (begin < end) {
-        char c = line[begin];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (CommandSyntaxOf(static_cast<unsigned char>(c))) {
+        if (CommandSyntaxOf(static_cast<unsigned char>(AsCommandCharacter(line[begin])))) {
             spans.push_back({begin, 1, SpanKind::Command});
             std::size_t argument = begin + 1;
             while (argument < end && IsBlank(line[argument]))
